@@ -1,0 +1,74 @@
+// The pending operation, Enter, and the form's own key handling.
+#include "formats/number_text.h"
+#include "frmMain/frmMain.h"
+
+namespace calc {
+
+void frmMain::lblMath_Click(int Index) {
+    if (picConvert.visible) {
+        if (Index == 0) select_right();
+        if (Index == 1) select_left();
+        return;
+    }
+    first_value = read_leading(txtDecimal.text());
+    lblStatus.caption = "STATUS: " + txtDecimal.text() + " (" +
+                        lblMath.at(static_cast<std::size_t>(Index)).tag + ")";
+    txtDecimal.set_text("0");
+}
+
+void frmMain::lblEnter_Click() {
+    do_enter();
+}
+
+void frmMain::Form_KeyDown(int KeyCode, int /*Shift*/) {
+    // Every step is tried whatever the one before did; a refused focus move changes nothing.
+    if (KeyCode == KeyEscape) do_clear();
+    if (ee_mode) set_focus(txtEE);
+    if (!arrow_on[2].visible) set_focus(txtDecimal);
+    if (arrow_on[2].visible) set_focus(txtPrecision);
+    if (KeyCode == KeyEnter) do_enter();
+}
+
+void frmMain::do_enter() {
+    try {
+        set_pointer(MousePointer::Busy);
+        do_events();
+        if (picConvert.visible) {
+            conversion_setup_enter();
+        } else {
+            // An exponent being typed belongs to the entry: fold it in before the pending
+            // operation reads the entry, so it is never lost.
+            if (ee_mode) close_exponent_entry();
+            second_value = read_leading(txtDecimal.text());
+            const std::string& status = lblStatus.caption;
+            const std::string op = status.size() >= 3 ? status.substr(status.size() - 3) : "";
+            if (op == "(+)")
+                txtDecimal.set_text(print_default(checked(first_value + second_value)));
+            if (op == "(-)")
+                txtDecimal.set_text(print_default(checked(first_value - second_value)));
+            if (op == "(*)")
+                txtDecimal.set_text(print_default(checked(first_value * second_value)));
+            if (op == "(/)")
+                txtDecimal.set_text(print_default(checked(first_value / second_value)));
+            lblStatus.caption = "STATUS:";
+            first_value = 0;
+            second_value = 0;
+            if (arrow_on[2].visible) {
+                arrow_on[2].visible = false;
+                picPrecision.visible = false;
+                txtDecimal.enabled = true;
+                Enable_ALL();
+                txtPrecision.enabled = false;
+                set_focus(txtDecimal);
+            }
+            if (conv_mode) convert_value();
+            do_format();
+            set_pointer(MousePointer::Default);
+        }
+        do_events();
+    } catch (const RuntimeFault&) {
+        error_display();
+    }
+}
+
+} // namespace calc

@@ -1,0 +1,233 @@
+// The calculator: one form, its controls and form-level variables, and its event handlers.
+// The class is split over files by subsystem: src/frmMain (start-up, entry, Enter, clear),
+// src/formats, src/functions, src/conversion and src/shell.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frmMain/controls.h"
+#include "frmMain/platform.h"
+
+namespace calc {
+
+enum class MousePointer { Default, Busy };
+
+class frmMain {
+public:
+    explicit frmMain(Platform& platform);
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // ---- Entry points for the window and the scenario driver --------------------------------
+    // Creates the form's state and shows it: Form_Load, then the resize, then the focus.
+    void start();
+    // One key typed on the keyboard: a named key (KeyCode) or a printable character.
+    void type_key(int key, int shift = 0);
+    void type_char(char c, int shift = 0);
+    // Mouse events on a control (a disabled key passes them to the face beneath it).
+    void mouse_down(Control& over, int button);
+    void mouse_up(Control& over, int button);
+    void mouse_move(Control& over, int buttons);
+    // The control the pointer is over at a point of the window, in twips (the topmost one
+    // that takes mouse input); nullptr outside the face.
+    Control* hit_test(int x, int y);
+    // Lets ms milliseconds pass for the enabled timers.
+    void advance_timers(int ms);
+
+    // ---- Reading the state ------------------------------------------------------------------
+    Control* find(std::string_view name);
+    // Every control in drawing order (the face first, then what lies on it, the panels last).
+    const std::vector<Control*>& controls() const { return all_; }
+    // A form-level variable by name, printed (doubles in shortest round-trip form).
+    std::optional<std::string> variable(std::string_view name) const;
+    TextField* focused() const { return focus_; }
+    // Where a control lies in window twips (its container's offset added).
+    Rect window_rect(const Control& c) const;
+    Platform& platform() { return platform_; }
+
+    // ---- Window ------------------------------------------------------------------------------
+    int form_width = 3690; // twips; the resize brings it to the face's size
+    int form_height = 3075;
+    MousePointer mouse_pointer = MousePointer::Default;
+
+    // ---- Controls ----------------------------------------------------------------------------
+    PictureBox picBack1;     // the face; every key, lamp and display caption lies on it
+    PictureBox picConvert;   // conversion set-up panel over the display area
+    PictureBox picPrecision; // precision entry panel over the display area
+
+    // Keys (caption-less hot spots over the face picture)
+    Label lblExit, lblSetDec, lblLog, lblSin, lblCos, lblTan, lblcopy, lblSetFrac, lblPi, lblAsin,
+        lblAcos, lblAtan, lblBack, lblConv, lblMC, lblClear, lblStatusMode, lblMR, lblEnter, LBLDRG,
+        lblMS, lblSetPrec, lblMPlus, lblPosNeg;
+    std::array<Label, 11> lblNumber;  // digits 0-9 and the point (tags "0".."9", ".")
+    std::array<Label, 4> lblMath;     // + - * / (tags)
+    std::array<Label, 4> lblFunction; // reciprocal, percent, square, square root
+
+    // Captions on the face
+    Label lblStatus;  // the pending operation: "STATUS:" or "STATUS: <entry> (<op>)"
+    Label lblDRGMode; // angle mode word
+    Label lblDigit;   // the number shown
+    Label Label1;     // "UNITS: " and the from-unit while converting
+    Label Label2;     // "CONVERT: " and the to-unit while converting
+    Label LBLSTAT;    // hover help line
+
+    // Conversion panel
+    Label lblTitle, lblUnit, Label3, Label4, lblRight;
+    // Precision panel
+    Label lblPrec, lblPrecision, lblPrecStyle;
+
+    // Lamps: 0 angle-mode key held, 1 hover messages on, 2 precision entry, 3 decimal display,
+    // 4 fraction display, 5 conversion mode
+    std::array<Lamp, 6> arrow_on;
+
+    // Hidden fields
+    TextField txtDecimal;   // the entry: the number being typed or the last result
+    TextField txtPrecision; // the precision being typed
+    TextField txtEE;        // the exponent being typed
+    TextField Text1;        // carrier of the clipboard copy
+
+    // Hidden lists: List2 the category words, List3..List10 the unit tables, List1 the units
+    // of the chosen category
+    ListBox List1, List2, List3, List4, List5, List6, List7, List8, List9, List10;
+
+    // Auto-repeat of the set-up's next (Timer2) and previous (Timer3) keys
+    Timer Timer2, Timer3;
+
+    // ---- Form-level variables -------------------------------------------------------------------
+    double first_value = 0;      // first operand of the pending operation
+    double second_value = 0;     // second operand, read from the entry on Enter
+    bool ee_mode = false;        // an exponent is being typed
+    std::int16_t frac_mode = 0;  // 0: results as decimals; otherwise as fractions
+    std::int16_t dec_places = 0; // decimal places of results
+    std::int16_t frac_denom = 0; // largest denominator of fraction results
+    std::string drg_mode;        // angle mode word: "DEG", "RAD" or "GRAD"
+    double drg_factor = 0;       // radians per unit of the angle mode
+    std::string mem_value;       // the memory register, as text
+    bool conv_mode = false;      // conversion mode is on
+    std::string conv_category;   // the chosen conversion category
+    std::int16_t list_pos = 0;   // selected row of the list being stepped
+    std::string from_factor;     // factor text of the from-unit
+    std::string to_factor;       // factor text of the to-unit
+    std::string from_abbrev;     // abbreviation of the from-unit
+    std::string to_abbrev;       // abbreviation of the to-unit
+
+    // ---- Start-up and keys at once (src/frmMain/form_load.cpp) --------------------------------
+    void Form_Load();
+    void Disable_ALL();
+    void Enable_ALL();
+
+    // ---- Entry display (src/frmMain/entry.cpp) -------------------------------------------------
+    void txtDecimal_Change();
+    void check_input();
+    void lblNumber_Click(int Index);
+    void txtDecimal_GotFocus();
+    void txtDecimal_KeyDown(int KeyCode, int Shift);
+    void txtDecimal_LostFocus();
+
+    // ---- Pending operation and Enter (src/frmMain/enter.cpp) ----------------------------------
+    void lblMath_Click(int Index);
+    void lblEnter_Click();
+    void Form_KeyDown(int KeyCode, int Shift);
+    void do_enter();
+
+    // ---- Clear, backspace, sign (src/frmMain/editing.cpp) ---------------------------------------
+    void do_clear();
+    void lblClear_Click();
+    void lblBack_Click();
+    void lblPosNeg_Click();
+
+    // ---- Result formatting, precision, fractions, exponent (src/formats) -----------------------
+    void do_format();
+    void lblSetDec_Click();
+    void lblSetFrac_Click();
+    void lblSetPrec_Click();
+    void txtPrecision_Change();
+    void txtPrecision_LostFocus();
+    void show_precision();
+    void do_precision();
+    void check_precision();
+    std::string GetFraction(std::string pDecimal, const std::int16_t& pDenom);
+    void lblLog_Click();
+    void txtEE_Change();
+    void txtEE_LostFocus();
+    void check_ee();
+    // Folds an open exponent entry into the entry (the first step of do_format; do_enter runs
+    // it before a pending operation so the exponent is never lost).
+    void close_exponent_entry();
+
+    // ---- Functions, trigonometry, memory (src/functions) ---------------------------------------
+    void lblFunction_Click(int Index);
+    void lblPi_Click();
+    void lblSin_Click();
+    void lblCos_Click();
+    void lblTan_Click();
+    void lblAsin_Click();
+    void lblAcos_Click();
+    void lblAtan_Click();
+    void LBLDRG_MouseDown(int Button);
+    void LBLDRG_MouseUp(int Button);
+    void lblMC_Click();
+    void lblMS_Click();
+    void lblMR_Click();
+    void lblMPlus_Click();
+
+    // ---- Unit conversion (src/conversion) -------------------------------------------------------
+    void fill_unit_lists(); // the stored tables into List2..List10, at start
+    void lblConv_Click();
+    void select_right();
+    void select_left();
+    void lblRight_Click();
+    void lblRight_MouseDown(int Button);
+    void lblRight_MouseUp(int Button);
+    void Label4_Click();
+    void Label4_MouseDown(int Button);
+    void Label4_MouseUp(int Button);
+    void lblMath_MouseDown(int Index, int Button);
+    void lblMath_MouseUp(int Index, int Button);
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void conversion_setup_enter(); // the set-up branch of do_enter
+    void convert_value();          // the conversion step of do_enter
+
+    // ---- Hover help and window (src/shell) ------------------------------------------------------
+    void show_hover(const Control& key); // a key's mouse-move: its help text on the help line
+    void picBack1_MouseMove(int Button);
+    void picConvert_MouseMove(int Button);
+    void lblStatusMode_Click();
+    void Form_Resize();
+    void lblExit_Click();
+    void lblcopy_Click();
+
+    // ---- Shared procedures ----------------------------------------------------------------------
+    // The error display: default pointer, one yield, entry "0", then "ERROR" shown.
+    void error_display();
+    // Moves the keyboard focus; false (and nothing happens) when the field is disabled.
+    bool set_focus(TextField& field);
+    void set_pointer(MousePointer p) { mouse_pointer = p; }
+    // Gives up the mouse: the window system's move takes over, no button-up will follow.
+    void ReleaseCapture() { pressed_ = nullptr; }
+    void do_events() { platform_.do_events(); }
+
+private:
+    void wire_engine();
+    void wire_formats();
+    void wire_functions();
+    void wire_conversion();
+    void wire_shell();
+    void register_controls();
+    Control& mouse_target(Control& over);
+    void key_path(int key, int shift, char ch);
+
+    Platform& platform_;
+    std::vector<Control*> all_;
+    TextField* focus_ = nullptr;
+    Control* pressed_ = nullptr;   // the control that took the mouse when a button went down
+    bool in_focus_events_ = false; // a focus handler is running: nested moves fire none
+};
+
+} // namespace calc

@@ -1,0 +1,40 @@
+// What the operating system does for the calculator. The window realises it; the tests and
+// the scenario driver replace it by a fake that records what was asked.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace calc {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Puts plain text on the clipboard.
+    virtual void copy_text(const std::string& text) = 0;
+    // The clipboard's plain text, if it holds any.
+    virtual std::optional<std::string> clipboard_text() { return std::nullopt; }
+    // Starts the window system's interactive move of the window (left button held).
+    virtual void start_window_move() = 0;
+    // Lets pending window events (painting, the pointer shape) be handled.
+    virtual void do_events() = 0;
+    // Ends the program at once.
+    virtual void exit_program() = 0;
+};
+
+// A platform that only records: used by the driver and the model tests.
+class FakePlatform : public Platform {
+public:
+    void copy_text(const std::string& text) override { clipboard = text; }
+    std::optional<std::string> clipboard_text() override { return clipboard; }
+    void start_window_move() override { ++moves; }
+    void do_events() override { ++yields; }
+    void exit_program() override { exited = true; }
+
+    std::optional<std::string> clipboard;
+    int moves = 0;
+    int yields = 0;
+    bool exited = false;
+};
+
+} // namespace calc

@@ -1,0 +1,161 @@
+#include "scenario.h"
+
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frmMain/frmMain.h"
+
+namespace calc {
+
+namespace {
+
+struct UnknownInput {
+    std::string what;
+};
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+int button_of(const std::string& name) {
+    if (name == "left") return LeftButton;
+    if (name == "right") return RightButton;
+    if (name == "middle") return MiddleButton;
+    throw UnknownInput{"unknown button " + name};
+}
+
+int named_key(const std::string& name) {
+    static const std::pair<const char*, int> keys[] = {
+        {"Enter", KeyEnter},   {"Escape", KeyEscape}, {"Backspace", KeyBackspace},
+        {"Delete", KeyDelete}, {"Left", KeyLeft},     {"Right", KeyRight},
+        {"Home", KeyHome},     {"End", KeyEnd}};
+    for (const auto& [n, code] : keys) {
+        if (name == n) return code;
+    }
+    throw UnknownInput{"unknown key " + name};
+}
+
+class Player {
+public:
+    explicit Player(std::ostream& out) : out_(out), form_(platform_) { form_.start(); }
+
+    // Returns false when an expectation failed.
+    bool run(const std::string& line, int number) {
+        const auto space = line.find(' ');
+        const std::string command = line.substr(0, space);
+        const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+        const auto args = words(rest);
+        if (command == "type") {
+            for (const char c : rest) form_.type_char(c);
+        } else if (command == "key") {
+            form_.type_key(named_key(one(args)));
+        } else if (command == "click") {
+            Control& c = control(one(args));
+            form_.mouse_down(c, LeftButton);
+            form_.mouse_up(c, LeftButton);
+        } else if (command == "down" || command == "up") {
+            if (args.empty() || args.size() > 2)
+                throw UnknownInput{"expected: " + command + " C [B]"};
+            Control& c = control(args[0]);
+            const int b = args.size() == 2 ? button_of(args[1]) : LeftButton;
+            if (command == "down") {
+                form_.mouse_down(c, b);
+            } else {
+                form_.mouse_up(c, b);
+            }
+        } else if (command == "move") {
+            if (args.empty()) throw UnknownInput{"expected: move C [B ...]"};
+            int buttons = NoButton;
+            for (std::size_t i = 1; i < args.size(); ++i) buttons |= button_of(args[i]);
+            form_.mouse_move(control(args[0]), buttons);
+        } else if (command == "wait") {
+            int ms = 0;
+            const std::string& a = one(args);
+            const auto res = std::from_chars(a.data(), a.data() + a.size(), ms);
+            if (res.ec != std::errc{} || res.ptr != a.data() + a.size() || ms < 0) {
+                throw UnknownInput{"bad time " + a};
+            }
+            form_.advance_timers(ms);
+        } else if (command == "print") {
+            const std::string& p = one(args);
+            const std::string value = read(p);
+            out_ << p << '=' << value << '\n';
+        } else if (command == "expect") {
+            const auto gap = rest.find(' ');
+            const std::string p = rest.substr(0, gap);
+            std::string want = gap == std::string::npos ? "" : rest.substr(gap + 1);
+            if (want.size() >= 2 && want.front() == '"' && want.back() == '"') {
+                want = want.substr(1, want.size() - 2);
+            }
+            const std::string got = read(p);
+            if (got != want) {
+                out_ << "line " << number << ": " << p << " expected " << want << ", got " << got
+                     << '\n';
+                return false;
+            }
+        } else {
+            throw UnknownInput{"unknown command " + command};
+        }
+        return true;
+    }
+
+private:
+    static const std::string& one(const std::vector<std::string>& args) {
+        if (args.size() != 1) throw UnknownInput{"expected one argument"};
+        return args[0];
+    }
+
+    Control& control(const std::string& name) {
+        Control* c = form_.find(name);
+        if (c == nullptr) throw UnknownInput{"unknown control " + name};
+        return *c;
+    }
+
+    std::string read(const std::string& p) {
+        if (p == "focus") return form_.focused() != nullptr ? form_.focused()->name() : "";
+        if (p == "pointer") return form_.mouse_pointer == MousePointer::Busy ? "busy" : "default";
+        if (p == "clipboard") return platform_.clipboard.value_or("");
+        if (p == "moves") return std::to_string(platform_.moves);
+        if (p == "exited") return platform_.exited ? "true" : "false";
+        if (auto v = form_.variable(p)) return *v;
+        const auto dot = p.find('.');
+        if (dot == std::string::npos) throw UnknownInput{"unknown property " + p};
+        const auto value = control(p.substr(0, dot)).property(p.substr(dot + 1));
+        if (!value) throw UnknownInput{"unknown property " + p};
+        return *value;
+    }
+
+    std::ostream& out_;
+    FakePlatform platform_;
+    frmMain form_;
+};
+
+} // namespace
+
+int run_scenario(std::istream& in, std::ostream& out) {
+    Player player(out);
+    int status = 0;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
+        try {
+            if (!player.run(line, number)) status = 1;
+        } catch (const UnknownInput& e) {
+            out << "line " << number << ": " << e.what << '\n';
+            return 2;
+        }
+    }
+    return status;
+}
+
+} // namespace calc
