@@ -75,13 +75,16 @@ TEST_P(EnterResult, CarriesOutThePendingOperation) {
 }
 
 const EnterRow enter_rows[] = {
-    {"7+3", "10", "STATUS:"},      {"7-10", "-3", "STATUS:"}, {"6*7", "42", "STATUS:"},
-    {"10/4", "2.5", "STATUS:"},    {"7+*3", "0", "STATUS:"}, // the second operator replaced the
-                                                             // first
-    {"5", "5", "STATUS:"},                                   // nothing pending: only reformatted
-    {"1E300", "1300", "STATUS:"},                            // letters never reach the entry
-    {"5/0", "0", "STATUS: 5 (/)"},                           // fault: the operation stays pending
-    {"0/0", "0", "STATUS: 0 (/)"},                           // invalid operation
+    {"7+3", "10", "STATUS:"},
+    {"7-10", "-3", "STATUS:"},
+    {"6*7", "42", "STATUS:"},
+    {"10/4", "2.5", "STATUS:"},
+    {"7+*3", "0", "STATUS:"},      // the second operator replaced the
+                                   // first
+    {"5", "5", "STATUS:"},         // nothing pending: only reformatted
+    {"1E300", "1300", "STATUS:"},  // letters never reach the entry
+    {"5/0", "0", "STATUS: 5 (/)"}, // fault: the operation stays pending
+    {"0/0", "0", "STATUS: 0 (/)"}, // invalid operation
     {"2.5-2.5", "0", "STATUS:"},
 };
 INSTANTIATE_TEST_SUITE_P(Arithmetic, EnterResult, ::testing::ValuesIn(enter_rows));
