@@ -30,10 +30,21 @@ int key_code_of(char c) {
 
 void frmMain::type_key(int key, int shift) {
     key_path(key, shift, '\0');
+    settle_focus();
 }
 
 void frmMain::type_char(char c, int shift) {
     key_path(key_code_of(c), shift, c);
+    settle_focus();
+}
+
+void frmMain::settle_focus() {
+    // A field that was disabled while it had the keyboard passes it on to the field that is
+    // enabled now, as the window system does, so the keyboard never rests on a dead field.
+    if (focus_ != nullptr && focus_->enabled) return;
+    for (TextField* f : {&txtDecimal, &txtEE, &txtPrecision}) {
+        if (set_focus(*f)) return;
+    }
 }
 
 void frmMain::key_path(int key, int shift, char ch) {
@@ -79,6 +90,7 @@ void frmMain::mouse_down(Control& over, int button) {
     Control& target = mouse_target(over);
     pressed_ = &target;
     if (target.onMouseDown) target.onMouseDown(button);
+    settle_focus();
 }
 
 void frmMain::mouse_up(Control& over, int button) {
@@ -91,12 +103,14 @@ void frmMain::mouse_up(Control& over, int button) {
     if (captured == &target && button == LeftButton && target.enabled && target.onClick) {
         target.onClick();
     }
+    settle_focus();
 }
 
 void frmMain::mouse_move(Control& over, int buttons) {
     Control* target = &mouse_target(over);
     if (pressed_ != nullptr && buttons != NoButton) target = pressed_;
     if (target->onMouseMove) target->onMouseMove(buttons);
+    settle_focus();
 }
 
 Control* frmMain::hit_test(int x, int y) {
@@ -130,6 +144,7 @@ void frmMain::advance_timers(int ms) {
         Timer2.advance(1);
         Timer3.advance(1);
     }
+    settle_focus();
 }
 
 void frmMain::error_display() {

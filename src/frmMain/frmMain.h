@@ -222,6 +222,7 @@ private:
     void register_controls();
     Control& mouse_target(Control& over);
     void key_path(int key, int shift, char ch);
+    void settle_focus();
 
     Platform& platform_;
     std::vector<Control*> all_;
