@@ -252,6 +252,17 @@ double checked(double v) {
     if (std::isinf(v)) {
         fail_overflow();
     }
+    // A value so close to the top of the range that its 15-digit printing lies beyond it
+    // could not be read back from its text: it counts as an overflow too.
+    if (std::fabs(v) > 1.7976931348623e308) {
+        char buf[32];
+        const auto printed =
+            std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+        double back = 0;
+        if (std::from_chars(buf, printed.ptr, back).ec == std::errc::result_out_of_range) {
+            fail_overflow();
+        }
+    }
     return v;
 }
 
@@ -262,7 +273,7 @@ double read_leading(std::string_view text) {
 
 bool overflows(std::string_view text) {
     try {
-        read_leading(text);
+        checked(read_leading(text));
         return false;
     } catch (const RuntimeFault&) {
         return true;

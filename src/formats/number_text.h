@@ -27,7 +27,8 @@ double checked(double v);
 // a value too small for a double reads as 0 (underflow is not a fault).
 double read_leading(std::string_view text);
 
-// True when read_leading(text) would throw (a number text beyond the double range).
+// True when the text's value lies beyond what the calculator computes with: its reading
+// overflows, or the value is so near the top of the range that checked() refuses it.
 bool overflows(std::string_view text);
 
 // Strict reading: the whole text, blanks at either end aside, must be a number in the
