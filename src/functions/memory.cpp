@@ -1,11 +1,36 @@
-// Placeholder until the memory register lands.
+// The memory register: it holds text, kept character for character by set and recall.
+#include "formats/number_text.h"
 #include "frmMain/frmMain.h"
+#include "functions/function_math.h"
 
 namespace calc {
 
-void frmMain::lblMC_Click() {}
-void frmMain::lblMS_Click() {}
-void frmMain::lblMR_Click() {}
-void frmMain::lblMPlus_Click() {}
+void frmMain::lblMC_Click() {
+    mem_value.clear();
+}
+
+void frmMain::lblMS_Click() {
+    mem_value = txtDecimal.text();
+}
+
+void frmMain::lblMR_Click() {
+    txtDecimal.set_text(mem_value);
+}
+
+void frmMain::lblMPlus_Click() {
+    std::string total;
+    try {
+        const double d = read_leading(txtDecimal.text());
+        const double m = read_leading(mem_value);
+        total = result_text(m + d);
+    } catch (const RuntimeFault&) {
+        // A total beyond the range of a double is refused before anything is stored: register
+        // and entry stay as they were, and the display says so.
+        lblDigit.caption = "ERROR";
+        return;
+    }
+    mem_value = total;
+    txtDecimal.set_text(mem_value);
+}
 
 } // namespace calc

@@ -1,9 +1,42 @@
-// Placeholder until the function keys land.
+// Reciprocal, percent, square, square root, and pi.
+#include <cmath>
+
+#include "formats/number_text.h"
 #include "frmMain/frmMain.h"
+#include "functions/function_math.h"
 
 namespace calc {
 
-void frmMain::lblFunction_Click(int /*Index*/) {}
-void frmMain::lblPi_Click() {}
+void frmMain::lblFunction_Click(int Index) {
+    try {
+        const double x = read_leading(txtDecimal.text());
+        double r = 0;
+        switch (Index) {
+        case 0:
+            if (x == 0) throw RuntimeFault("Division by zero");
+            r = 1 / x;
+            break;
+        case 1:
+            // Percent is the entry over a hundred, whatever operation is pending.
+            r = x / 100;
+            break;
+        case 2: r = x * x; break;
+        case 3:
+            if (x < 0) throw RuntimeFault("Invalid procedure call or argument");
+            r = std::sqrt(x);
+            break;
+        default: return;
+        }
+        // Overflow (a square, the reciprocal of a denormal) is found on the result itself.
+        txtDecimal.set_text(result_text(r));
+        do_format();
+    } catch (const RuntimeFault&) {
+        error_display();
+    }
+}
+
+void frmMain::lblPi_Click() {
+    txtDecimal.set_text("3.1415927");
+}
 
 } // namespace calc
