@@ -1,23 +1,216 @@
-// Placeholder until the converter lands.
+// The conversion set-up: the mode key, the panel that chooses a category, a from-unit and a
+// to-unit, its next and previous keys with auto-repeat, and the hidden lists behind it.
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "conversion/units.h"
+#include "formats/number_text.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
 
-void frmMain::fill_unit_lists() {}
-void frmMain::lblConv_Click() {}
-void frmMain::select_right() {}
-void frmMain::select_left() {}
-void frmMain::lblRight_Click() {}
-void frmMain::lblRight_MouseDown(int /*Button*/) {}
-void frmMain::lblRight_MouseUp(int /*Button*/) {}
-void frmMain::Label4_Click() {}
-void frmMain::Label4_MouseDown(int /*Button*/) {}
-void frmMain::Label4_MouseUp(int /*Button*/) {}
-void frmMain::lblMath_MouseDown(int /*Index*/, int /*Button*/) {}
-void frmMain::lblMath_MouseUp(int /*Index*/, int /*Button*/) {}
-void frmMain::Timer2_Timer() {}
-void frmMain::Timer3_Timer() {}
-void frmMain::conversion_setup_enter() {}
-void frmMain::convert_value() {}
+namespace {
+
+constexpr std::string_view category_step = "UNIT OF MEASUREMENT:";
+constexpr std::string_view from_step = "CURRENT UNITS:";
+constexpr std::string_view to_step = "CONVERT TO:";
+
+std::string upper_cased(std::string row) {
+    for (char& c : row) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return row;
+}
+
+// Where the set-up takes a category's units from: one of the hidden lists (upper-cased for
+// the tables stored partly in lower case), or the rows it makes itself.
+struct CategorySource {
+    std::string_view word;
+    ListBox frmMain::*list;
+    std::span<const units::UnitRecord> made;
+    bool upper;
+};
+
+} // namespace
+
+void frmMain::fill_unit_lists() {
+    List2.clear();
+    for (const std::string_view word : units::category_words()) List2.add_item(std::string(word));
+    const std::array<ListBox*, 8> lists = {&List3, &List4, &List5, &List6,
+                                           &List7, &List8, &List9, &List10};
+    const auto tables = units::stored_tables();
+    for (std::size_t i = 0; i < lists.size() && i < tables.size(); ++i) {
+        lists[i]->clear();
+        for (const auto& unit : tables[i].rows) {
+            lists[i]->add_item(units::row_text(unit, tables[i].width));
+        }
+    }
+}
+
+void frmMain::lblConv_Click() {
+    if (arrow_on[5].visible) {
+        arrow_on[5].visible = false;
+        Label1.visible = false;
+        Label2.visible = false;
+        conv_mode = false;
+        list_pos = 0;
+        return;
+    }
+    arrow_on[5].visible = true;
+    Disable_ALL();
+    lblMath[0].enabled = true;
+    lblMath[1].enabled = true;
+    conv_mode = true;
+    lblTitle.caption = category_step;
+    List2.list_index = list_pos;
+    lblUnit.caption = List2.selected_text();
+    picConvert.visible = true;
+}
+
+namespace {
+
+// The list the set-up steps: the category words in the first step, the units after.
+ListBox& stepped_list(frmMain& f) {
+    return f.lblTitle.caption == category_step ? f.List2 : f.List1;
+}
+
+// Selects row list_pos of the list being stepped and shows it: a category word as it is, a
+// unit by its name.
+void show_row(frmMain& f, ListBox& list) {
+    list.list_index = f.list_pos;
+    f.lblUnit.caption = &list == &f.List2 ? list.selected_text()
+                                          : units::row_name(list.selected_text(),
+                                                            units::name_width(f.conv_category));
+}
+
+} // namespace
+
+void frmMain::select_right() {
+    ListBox& list = stepped_list(*this);
+    ++list_pos;
+    if (list_pos > list.count() - 1) list_pos = 0;
+    show_row(*this, list);
+}
+
+void frmMain::select_left() {
+    ListBox& list = stepped_list(*this);
+    --list_pos;
+    if (list_pos < 0) list_pos = static_cast<std::int16_t>(list.count() - 1);
+    show_row(*this, list);
+}
+
+void frmMain::lblRight_Click() {
+    // The panel's keys step only while the panel is open (a release after the set-up was
+    // cleared must not move the position the next set-up starts from).
+    if (picConvert.visible) select_right();
+}
+
+void frmMain::lblRight_MouseDown(int /*Button*/) {
+    Timer2.set_enabled(true);
+}
+
+void frmMain::lblRight_MouseUp(int /*Button*/) {
+    Timer2.set_enabled(false);
+}
+
+void frmMain::Label4_Click() {
+    if (picConvert.visible) select_left();
+}
+
+void frmMain::Label4_MouseDown(int /*Button*/) {
+    Timer3.set_enabled(true);
+}
+
+void frmMain::Label4_MouseUp(int /*Button*/) {
+    Timer3.set_enabled(false);
+}
+
+void frmMain::lblMath_MouseDown(int Index, int /*Button*/) {
+    if (!picConvert.visible) return;
+    if (Index == 0) Timer2.set_enabled(true);
+    if (Index == 1) Timer3.set_enabled(true);
+}
+
+void frmMain::lblMath_MouseUp(int /*Index*/, int /*Button*/) {
+    Timer2.set_enabled(false);
+    Timer3.set_enabled(false);
+}
+
+void frmMain::Timer2_Timer() {
+    // A key held while the set-up ends (Enter or Esc from the keyboard) repeats no further.
+    if (!picConvert.visible) {
+        Timer2.set_enabled(false);
+        return;
+    }
+    select_right();
+}
+
+void frmMain::Timer3_Timer() {
+    if (!picConvert.visible) {
+        Timer3.set_enabled(false);
+        return;
+    }
+    select_left();
+}
+
+namespace {
+
+// The from-unit and to-unit steps read the same fields of the row shown.
+void read_unit(frmMain& f, std::string& abbrev, std::string& factor) {
+    f.List1.list_index = f.list_pos;
+    const std::string& row = f.List1.selected_text();
+    const int width = units::name_width(f.conv_category);
+    abbrev = units::row_abbrev(row, width);
+    factor = print_default(read_leading(units::row_factor(row, width)));
+}
+
+} // namespace
+
+void frmMain::conversion_setup_enter() {
+    if (lblTitle.caption == category_step) {
+        lblTitle.caption = from_step;
+        const std::array<CategorySource, 10> sources = {{
+            {"LINEAR", &frmMain::List3, {}, false},
+            {"TEMPERATURE", nullptr, units::temperature_rows(), false},
+            {"SPEED", nullptr, units::speed_rows(), false},
+            {"VOLUME", &frmMain::List4, {}, false},
+            {"WEIGHT", &frmMain::List5, {}, false},
+            {"AREA", &frmMain::List6, {}, false},
+            {"POWER", &frmMain::List7, {}, false},
+            {"DENSITY", &frmMain::List8, {}, true},
+            {"FORCE", &frmMain::List9, {}, true},
+            {"TIME", &frmMain::List10, {}, true},
+        }};
+        for (const auto& source : sources) {
+            if (List2.selected_text() != source.word) continue;
+            conv_category = source.word;
+            List1.clear();
+            if (source.list != nullptr) {
+                const ListBox& stored = this->*source.list;
+                for (int i = 0; i < stored.count(); ++i) {
+                    List1.add_item(source.upper ? upper_cased(stored.item(i)) : stored.item(i));
+                }
+            } else {
+                for (const auto& unit : source.made) {
+                    List1.add_item(units::row_text(unit, units::narrow_width));
+                }
+            }
+        }
+        list_pos = 0;
+        show_row(*this, List1);
+    } else if (lblTitle.caption == from_step) {
+        read_unit(*this, from_abbrev, from_factor);
+        lblTitle.caption = to_step;
+    } else {
+        lblTitle.caption = from_step;
+        read_unit(*this, to_abbrev, to_factor);
+        Label1.visible = true;
+        Label2.visible = true;
+        Label1.caption = "UNITS: " + from_abbrev;
+        Label2.caption = "CONVERT: " + to_abbrev;
+        picConvert.visible = false;
+        Enable_ALL();
+    }
+    set_pointer(MousePointer::Default);
+}
 
 } // namespace calc
