@@ -1,12 +1,13 @@
-// The calculator's window. Until the skinned face lands it opens a plain window.
+// The calculator: one borderless window showing the face.
 #include <QApplication>
-#include <QWidget>
+
+#include "shell/view/calculator_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Calculator");
-    window.setFixedSize(236, 200);
+    QApplication::setApplicationName(QStringLiteral("Calculator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("calculator"));
+    calc::view::CalculatorWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,259 @@
+#include "shell/view/calculator_window.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+#include <exception>
+
+#include "shell/hover.h"
+#include "shell/view/face_painter.h"
+#include "shell/view/key_access.h"
+
+namespace calc::view {
+
+namespace {
+
+int form_button(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return LeftButton;
+    case Qt::RightButton: return RightButton;
+    case Qt::MiddleButton: return MiddleButton;
+    default: return NoButton;
+    }
+}
+
+int form_buttons(Qt::MouseButtons held) {
+    int set = NoButton;
+    if (held & Qt::LeftButton) set |= LeftButton;
+    if (held & Qt::RightButton) set |= RightButton;
+    if (held & Qt::MiddleButton) set |= MiddleButton;
+    return set;
+}
+
+int form_shift(Qt::KeyboardModifiers m) {
+    int shift = 0;
+    if (m & Qt::ShiftModifier) shift |= 1;
+    if (m & Qt::ControlModifier) shift |= 2;
+    if (m & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+int named_key(int qt_key) {
+    switch (qt_key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyEnter;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Backspace: return KeyBackspace;
+    case Qt::Key_Delete: return KeyDelete;
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Home: return KeyHome;
+    case Qt::Key_End: return KeyEnd;
+    default: return 0;
+    }
+}
+
+int to_pixels(int twips) {
+    return twips / twips_per_pixel;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form_(*this) {
+    setWindowTitle(QStringLiteral("Calculator"));
+    setWindowIcon(Skin::icon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Calculator"));
+
+    install_key_accessibility();
+    for (Control* c : form_.controls()) {
+        const auto* label = dynamic_cast<const Label*>(c);
+        if (label == nullptr) continue;
+        auto name = hover_text(form_, *label);
+        if (!name && label == &form_.lblExit) name = "EXIT";
+        if (!name) continue;
+        Control* key = c;
+        auto* spot = new KeyHotSpot(this, *label, QString::fromStdString(*name), [this, key] {
+            if (depth_ > 0) return; // never a click inside a running handler
+            dispatch([this, key] {
+                form_.mouse_down(*key, LeftButton);
+                form_.mouse_up(*key, LeftButton);
+            });
+        });
+        spots_.push_back(spot);
+    }
+
+    timer2_.setTimerType(Qt::PreciseTimer);
+    timer3_.setTimerType(Qt::PreciseTimer);
+    connect(&timer2_, &QTimer::timeout, this, [this] { tick(form_.Timer2); });
+    connect(&timer3_, &QTimer::timeout, this, [this] { tick(form_.Timer3); });
+
+    dispatch([this] { form_.start(); });
+    setFixedSize(to_pixels(form_.form_width), to_pixels(form_.form_height));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+template <class Handler>
+void CalculatorWindow::dispatch(Handler&& handler) {
+    ++depth_;
+    try {
+        handler();
+    } catch (const std::exception&) {
+        // The form lets no fault out of a handler; should one escape all the same, the
+        // window stays up and the next event goes on from the state as it is.
+    }
+    --depth_;
+    if (depth_ == 0) after_event();
+}
+
+void CalculatorWindow::after_event() {
+    sync_timer(timer2_, form_.Timer2);
+    sync_timer(timer3_, form_.Timer3);
+    setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
+    for (KeyHotSpot* spot : spots_) spot->follow(form_);
+    setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
+    update();
+}
+
+void CalculatorWindow::sync_timer(QTimer& qt, Timer& model) {
+    if (model.enabled && !qt.isActive()) {
+        qt.start(model.interval);
+    } else if (!model.enabled && qt.isActive()) {
+        qt.stop();
+    }
+}
+
+void CalculatorWindow::tick(Timer& model) {
+    // A tick that falls due while a handler lets events run waits for the next one, so no
+    // handler ever runs inside another.
+    if (depth_ > 0) return;
+    // Exactly one interval of this timer has passed since it started or last ticked; then
+    // the form's own clock runs for no time, which ends the event as the form ends any other.
+    dispatch([this, &model] {
+        model.advance(model.interval);
+        form_.advance_timers(0);
+    });
+}
+
+Control* CalculatorWindow::control_at(QPointF pos) {
+    return form_.hit_test(static_cast<int>(std::floor(pos.x() * twips_per_pixel)),
+                          static_cast<int>(std::floor(pos.y() * twips_per_pixel)));
+}
+
+void CalculatorWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paint_form(painter, form_, skin_, devicePixelRatioF());
+}
+
+void CalculatorWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    dispatch([this] { form_.Form_Resize(); });
+    const QSize face(to_pixels(form_.form_width), to_pixels(form_.form_height));
+    if (size() != face) setFixedSize(face);
+}
+
+void CalculatorWindow::mousePressEvent(QMouseEvent* event) {
+    const int button = form_button(event->button());
+    if (moving_myself_ || button == NoButton) return;
+    Control* over = control_at(event->position());
+    if (over == nullptr) return;
+    dispatch([&] { form_.mouse_down(*over, button); });
+}
+
+void CalculatorWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (moving_myself_) {
+        // The move ends with the button, and the button-up is the move's, as with the
+        // window system's own move.
+        if (!(event->buttons() & Qt::LeftButton)) moving_myself_ = false;
+        return;
+    }
+    const int button = form_button(event->button());
+    if (button == NoButton) return;
+    // The window keeps the mouse while a button is held: released outside, the form still
+    // hears of it, as over the face.
+    Control* over = control_at(event->position());
+    if (over == nullptr) over = &form_.picBack1;
+    dispatch([&] { form_.mouse_up(*over, button); });
+}
+
+void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (moving_myself_) {
+        move(event->globalPosition().toPoint() - move_offset_);
+        return;
+    }
+    const int buttons = form_buttons(event->buttons());
+    Control* over = control_at(event->position());
+    if (over == nullptr) {
+        if (buttons == NoButton) return;
+        over = &form_.picBack1;
+    }
+    dispatch([&] { form_.mouse_move(*over, buttons); });
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+    const int shift = form_shift(event->modifiers());
+    if (const int key = named_key(event->key())) {
+        dispatch([&] { form_.type_key(key, shift); });
+        return;
+    }
+    const QString text = event->text();
+    bool typed = false;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u > 0x7e) continue; // printable ASCII only
+        typed = true;
+        dispatch([&] { form_.type_char(static_cast<char>(u), shift); });
+    }
+    if (!typed) QWidget::keyPressEvent(event);
+}
+
+void CalculatorWindow::copy_text(const std::string& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(QString::fromStdString(text));
+    }
+}
+
+std::optional<std::string> CalculatorWindow::clipboard_text() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return std::nullopt;
+    const QString text = clipboard->text();
+    if (text.isNull()) return std::nullopt;
+    return text.toStdString();
+}
+
+void CalculatorWindow::start_window_move() {
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove()) return;
+    // No window manager to move us: follow the pointer until the left button comes up.
+    moving_myself_ = true;
+    move_offset_ = QCursor::pos() - pos();
+}
+
+void CalculatorWindow::do_events() {
+    setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
+    update();
+    // Painting and the pointer shape only: a click or key waits until the running handler
+    // has ended, so no handler ever runs inside another.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CalculatorWindow::exit_program() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace calc::view

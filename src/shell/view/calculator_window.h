@@ -1,0 +1,61 @@
+// The calculator's window: a thin view over the form. It draws the form's state, hands every
+// mouse and key event to the form, runs its timers and does what the form asks of the
+// operating system. All decisions are the form's.
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+#include "frmMain/frmMain.h"
+#include "frmMain/platform.h"
+#include "shell/view/skin.h"
+
+namespace calc::view {
+
+class KeyHotSpot;
+
+class CalculatorWindow : public QWidget, private Platform {
+public:
+    explicit CalculatorWindow(QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    frmMain& form() { return form_; }
+    const frmMain& form() const { return form_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Platform, for the form
+    void copy_text(const std::string& text) override;
+    std::optional<std::string> clipboard_text() override;
+    void start_window_move() override;
+    void do_events() override;
+    void exit_program() override;
+
+    // Runs one event on the form, then shows what it changed.
+    template <class Handler>
+    void dispatch(Handler&& handler);
+    void after_event();
+    void sync_timer(QTimer& qt, Timer& model);
+    void tick(Timer& model);
+    Control* control_at(QPointF pos);
+
+    Skin skin_;
+    frmMain form_;
+    QTimer timer2_;
+    QTimer timer3_;
+    std::vector<KeyHotSpot*> spots_;
+    int depth_ = 0;              // handlers running (more than one inside do_events)
+    bool moving_myself_ = false; // following the pointer where the window system won't
+    QPoint move_offset_;         // pointer minus window position when the move began
+};
+
+} // namespace calc::view

@@ -1,0 +1,109 @@
+// Hover help and window behaviour at the model: what every key reaches, the drag's buttons,
+// the copy key's edge cases and the face-sized window.
+#include <string>
+
+#include "shell/hover.h"
+#include "support/form_test.h"
+
+namespace calc::testing {
+namespace {
+
+using ShellTest = FormTest;
+
+// Every key label names itself (the exit key aside) through its own mouse-move wiring.
+TEST_F(ShellTest, EveryKeyWritesItsTextOnMove) {
+    int keys = 0;
+    for (Control* c : form.controls()) {
+        auto* label = dynamic_cast<Label*>(c);
+        if (label == nullptr || !label->is_key() || label == &form.lblExit) continue;
+        ++keys;
+        form.LBLSTAT.caption = "before";
+        form.mouse_move(*label, NoButton);
+        const auto want = hover_text(form, *label);
+        ASSERT_TRUE(want.has_value()) << label->name();
+        EXPECT_FALSE(want->empty()) << label->name();
+        EXPECT_EQ(form.LBLSTAT.caption, *want) << label->name();
+    }
+    EXPECT_EQ(keys, 42);
+}
+
+// The digit and operation keys read their text from their Tag, not from a copy of it.
+TEST_F(ShellTest, TaggedKeysFollowTheirTag) {
+    form.lblNumber[3].tag = "x";
+    form.lblMath[1].tag = "y";
+    form.mouse_move(form.lblNumber[3], NoButton);
+    EXPECT_EQ(form.LBLSTAT.caption, "x");
+    form.mouse_move(form.lblMath[1], NoButton);
+    EXPECT_EQ(form.LBLSTAT.caption, "y MODE");
+}
+
+TEST_F(ShellTest, DisabledKeyPassesHoverAndDragToTheFace) {
+    form.lblSin.enabled = false;
+    form.LBLSTAT.caption = "kept";
+    form.mouse_move(form.lblSin, NoButton);
+    EXPECT_EQ(form.LBLSTAT.caption, "");
+    form.mouse_down(form.lblSin, LeftButton);
+    form.mouse_move(form.lblSin, LeftButton);
+    EXPECT_EQ(platform.moves, 1);
+}
+
+struct DragRow {
+    int buttons;
+    int moves;
+};
+
+TEST_F(ShellTest, OnlyTheLeftButtonAloneDrags) {
+    const DragRow rows[] = {{NoButton, 0},
+                            {LeftButton, 1},
+                            {RightButton, 0},
+                            {MiddleButton, 0},
+                            {LeftButton | RightButton, 0},
+                            {LeftButton | MiddleButton, 0}};
+    for (const DragRow& row : rows) {
+        platform.moves = 0;
+        form.LBLSTAT.caption = "kept";
+        form.mouse_move(form.picBack1, row.buttons);
+        EXPECT_EQ(platform.moves, row.moves) << "buttons " << row.buttons;
+        EXPECT_EQ(form.LBLSTAT.caption, "") << "buttons " << row.buttons;
+    }
+}
+
+TEST_F(ShellTest, ResizeBringsTheWindowBackToTheFace) {
+    EXPECT_EQ(form.form_width, 3540);
+    EXPECT_EQ(form.form_height, 3000);
+    form.form_width = 4000;
+    form.form_height = 100;
+    form.Form_Resize();
+    EXPECT_EQ(form.form_width, 3540);
+    EXPECT_EQ(form.form_height, 3000);
+}
+
+TEST_F(ShellTest, CopyOfAnEmptyDisplayKeepsTheClipboard) {
+    platform.clipboard = "old";
+    form.lblDigit.caption.clear();
+    click(form.lblcopy);
+    EXPECT_EQ(platform.clipboard, "old");
+    EXPECT_EQ(form.focused(), &form.txtDecimal);
+    EXPECT_FALSE(form.Text1.enabled);
+}
+
+// The copy is as shown, not the entry behind it.
+TEST_F(ShellTest, CopyTakesTheShownNumber) {
+    type("7");
+    form.lblDigit.caption = "3 1/4";
+    click(form.lblcopy);
+    EXPECT_EQ(platform.clipboard, "3 1/4");
+    EXPECT_EQ(entry(), "7");
+    EXPECT_EQ(shown(), "3 1/4");
+}
+
+TEST_F(ShellTest, StatusSwitchTogglesLampAndLine) {
+    for (const bool on : {false, true, false}) {
+        click(form.lblStatusMode);
+        EXPECT_EQ(form.arrow_on[1].visible, on);
+        EXPECT_EQ(form.LBLSTAT.visible, on);
+    }
+}
+
+} // namespace
+} // namespace calc::testing

@@ -1,0 +1,182 @@
+// The window over the form: its size, mouse and keys reaching the form, timers, the picture
+// following the form's lamps, and what accessibility sees.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "shell/hover.h"
+#include "shell/view/calculator_window.h"
+#include "shell/view/face_painter.h"
+#include "shell/view/key_access.h"
+
+namespace calc::view {
+namespace {
+
+// One application object for the whole run, made before the first test.
+class Application : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[11] = "view_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+const auto* const application = ::testing::AddGlobalTestEnvironment(new Application);
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() { window.show(); }
+
+    frmMain& form() { return window.form(); }
+    QPointF centre(const Control& c) { return pixel_rect(form(), c).center(); }
+
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, window.mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    void press(const Control& c) {
+        mouse(QEvent::MouseButtonPress, centre(c), Qt::LeftButton, Qt::LeftButton);
+    }
+    void release(const Control& c) {
+        mouse(QEvent::MouseButtonRelease, centre(c), Qt::LeftButton, Qt::NoButton);
+    }
+    void click(const Control& c) {
+        press(c);
+        release(c);
+    }
+    void hover(const Control& c) {
+        mouse(QEvent::MouseMove, centre(c), Qt::NoButton, Qt::NoButton);
+    }
+    void key(int qt_key, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, qt_key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    void type(const QString& text) {
+        for (const QChar c : text) key(0, QString(c));
+    }
+    // The colour at the middle of a control in a picture of the window.
+    QColor colour_at(const Control& c) {
+        const QImage image = window.grab().toImage();
+        const QPointF at = centre(c) * image.devicePixelRatio();
+        return image.pixelColor(at.toPoint());
+    }
+
+    CalculatorWindow window;
+};
+
+TEST_F(WindowTest, IsABorderlessWindowOfTheFaceSize) {
+    EXPECT_EQ(window.size(), QSize(236, 200));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.windowTitle(), "Calculator");
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(WindowTest, ClickAtAKeyCentreReachesThatKey) {
+    for (const int digit : {7, 1, 0, 9}) click(form().lblNumber[static_cast<std::size_t>(digit)]);
+    click(form().lblNumber[10]);
+    click(form().lblNumber[5]);
+    EXPECT_EQ(form().txtDecimal.text(), "7109.5");
+    click(form().lblMath[2]);
+    EXPECT_EQ(form().lblStatus.caption, "STATUS: 7109.5 (*)");
+}
+
+TEST_F(WindowTest, TypedKeysReachTheEntry) {
+    type("6*7");
+    EXPECT_EQ(form().lblDigit.caption, "7");
+    key(Qt::Key_Return);
+    EXPECT_EQ(form().lblDigit.caption, "42");
+    type("5");
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(form().lblStatus.caption, "STATUS:");
+    EXPECT_EQ(form().lblDigit.caption, "0");
+}
+
+TEST_F(WindowTest, CopyKeyFillsTheClipboard) {
+    type("2.5");
+    click(form().lblcopy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2.5");
+    type("1");
+    EXPECT_EQ(form().txtDecimal.text(), "2.51");
+}
+
+TEST_F(WindowTest, DisabledKeyPassesHoverToTheFace) {
+    hover(form().lblSin);
+    EXPECT_EQ(form().LBLSTAT.caption, "CALCULATE SINE VALUE");
+    click(form().lblSetPrec);
+    ASSERT_FALSE(form().lblSin.enabled);
+    hover(form().lblSin);
+    EXPECT_EQ(form().LBLSTAT.caption, "");
+    hover(form().lblNumber[5]);
+    EXPECT_EQ(form().LBLSTAT.caption, "5");
+}
+
+TEST_F(WindowTest, PictureShowsTheLampsTheFormLights) {
+    const Lamp& lamp = form().arrow_on[1];
+    ASSERT_TRUE(lamp.visible);
+    const QColor lit = colour_at(lamp);
+    click(form().lblStatusMode);
+    ASSERT_FALSE(lamp.visible);
+    const QColor dark = colour_at(lamp);
+    EXPECT_GT(lit.green(), 180) << lit.name().toStdString();
+    EXPECT_LT(dark.green(), 100) << dark.name().toStdString();
+    click(form().lblStatusMode);
+    EXPECT_EQ(colour_at(lamp), lit);
+}
+
+// Holding the next key of the unit chooser steps on by the form's timer.
+TEST_F(WindowTest, HeldStepKeyRepeats) {
+    click(form().lblConv);
+    ASSERT_TRUE(form().picConvert.visible);
+    const std::string first = form().lblUnit.caption;
+    press(form().lblRight);
+    QElapsedTimer clock;
+    clock.start();
+    while (form().lblUnit.caption == first && clock.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    release(form().lblRight);
+    EXPECT_NE(form().lblUnit.caption, first);
+    EXPECT_FALSE(form().Timer2.enabled);
+}
+
+TEST_F(WindowTest, KeysAreNamedByTheirHelpText) {
+    const auto spots = window.findChildren<KeyHotSpot*>();
+    EXPECT_EQ(spots.size(), 45); // 42 keys, the exit key and the two panel keys
+    for (const KeyHotSpot* spot : spots) {
+        const auto text = hover_text(form(), spot->key());
+        if (&spot->key() == &form().lblExit) continue;
+        ASSERT_TRUE(text.has_value()) << spot->key().name();
+        QAccessibleInterface* access =
+            QAccessible::queryAccessibleInterface(const_cast<KeyHotSpot*>(spot));
+        ASSERT_NE(access, nullptr);
+        EXPECT_EQ(access->text(QAccessible::Name).toStdString(), *text);
+        EXPECT_EQ(access->role(), QAccessible::Button);
+    }
+    type("12");
+    EXPECT_EQ(window.accessibleDescription(), "12");
+}
+
+TEST_F(WindowTest, AccessiblePressClicksTheKey) {
+    for (KeyHotSpot* spot : window.findChildren<KeyHotSpot*>()) {
+        if (&spot->key() != &form().lblNumber[4]) continue;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(spot);
+        ASSERT_NE(access, nullptr);
+        access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    EXPECT_EQ(form().txtDecimal.text(), "4");
+}
+
+} // namespace
+} // namespace calc::view
