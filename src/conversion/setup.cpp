@@ -32,17 +32,32 @@ struct CategorySource {
 
 } // namespace
 
-void frmMain::fill_unit_lists() {
-    List2.clear();
-    for (const std::string_view word : units::category_words()) List2.add_item(std::string(word));
-    const std::array<ListBox*, 8> lists = {&List3, &List4, &List5, &List6,
-                                           &List7, &List8, &List9, &List10};
+namespace {
+
+// The stored tables into List2..List10. Only the converter reads these lists, so they are
+// filled when it is first opened rather than at start, where the first frame needs none of
+// them; they never change after.
+void load_unit_lists(frmMain& f) {
+    if (f.List2.count() != 0) return;
+    for (const std::string_view word : units::category_words()) f.List2.add_item(std::string(word));
+    const std::array<ListBox*, 8> lists = {&f.List3, &f.List4, &f.List5, &f.List6,
+                                           &f.List7, &f.List8, &f.List9, &f.List10};
     const auto tables = units::stored_tables();
     for (std::size_t i = 0; i < lists.size() && i < tables.size(); ++i) {
         lists[i]->clear();
         for (const auto& unit : tables[i].rows) {
             lists[i]->add_item(units::row_text(unit, tables[i].width));
         }
+    }
+}
+
+} // namespace
+
+void frmMain::fill_unit_lists() {
+    // At start the lists are only emptied; load_unit_lists fills them on first use.
+    for (ListBox* list :
+         {&List2, &List3, &List4, &List5, &List6, &List7, &List8, &List9, &List10}) {
+        list->clear();
     }
 }
 
@@ -55,6 +70,7 @@ void frmMain::lblConv_Click() {
         list_pos = 0;
         return;
     }
+    load_unit_lists(*this);
     arrow_on[5].visible = true;
     Disable_ALL();
     lblMath[0].enabled = true;
@@ -70,6 +86,7 @@ namespace {
 
 // The list the set-up steps: the category words in the first step, the units after.
 ListBox& stepped_list(frmMain& f) {
+    load_unit_lists(f);
     return f.lblTitle.caption == category_step ? f.List2 : f.List1;
 }
 
@@ -167,6 +184,7 @@ void read_unit(frmMain& f, std::string& abbrev, std::string& factor) {
 
 void frmMain::conversion_setup_enter() {
     if (lblTitle.caption == category_step) {
+        load_unit_lists(*this);
         lblTitle.caption = from_step;
         const std::array<CategorySource, 10> sources = {{
             {"LINEAR", &frmMain::List3, {}, false},

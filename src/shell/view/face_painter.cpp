@@ -1,6 +1,5 @@
 #include "shell/view/face_painter.h"
 
-#include <QFontMetricsF>
 #include <cmath>
 
 namespace calc::view {
@@ -22,41 +21,33 @@ bool container_shown(const frmMain& form, const Control& c) {
     return true;
 }
 
+// A sprite with its pen point on a whole device pixel, as text is drawn.
+void draw_sprite(QPainter& painter, const Sprite& sprite, QPointF origin, qreal dpr) {
+    if (sprite.image.isNull()) return;
+    const QPointF pen = snapped(origin + sprite.pen, dpr);
+    painter.drawImage(pen - QPointF(sprite.anchor) / dpr, sprite.image);
+}
+
 void draw_small(QPainter& painter, const Label& label, QPointF origin, Skin& skin, qreal dpr) {
     for (std::size_t i = 0; i < label.caption.size(); ++i) {
         const char c = label.caption[i];
         if (c == ' ') continue;
         const QPointF cell = origin + QPointF(static_cast<qreal>(i) * small_cell.width(), 0);
-        painter.drawPixmap(snapped(cell, dpr), skin.small_glyph(c, dpr));
+        painter.drawImage(snapped(cell, dpr), skin.small_glyph(c, dpr));
     }
 }
 
-void draw_large(QPainter& painter, const Label& label, QPointF origin, const Skin& skin,
-                qreal dpr) {
-    const QFont font = skin.large_font();
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
-    painter.setPen(caption_colour);
-    // The glyph box centred in the cell's height; each glyph centred in its cell's width.
-    const qreal baseline =
-        (large_cell.height() - (metrics.ascent() + metrics.descent())) / 2 + metrics.ascent();
+void draw_large(QPainter& painter, const Label& label, QPointF origin, Skin& skin, qreal dpr) {
     for (std::size_t i = 0; i < label.caption.size(); ++i) {
-        const QString ch(QChar::fromLatin1(label.caption[i]));
-        const qreal x = static_cast<qreal>(i) * large_cell.width() +
-                        (large_cell.width() - metrics.horizontalAdvance(ch)) / 2;
-        painter.drawText(snapped(origin + QPointF(x, baseline), dpr), ch);
+        const QPointF cell = origin + QPointF(static_cast<qreal>(i) * large_cell.width(), 0);
+        draw_sprite(painter, skin.large_glyph(label.caption[i], dpr), cell, dpr);
     }
 }
 
-void draw_help(QPainter& painter, const Label& label, QRectF rect, const Skin& skin, qreal dpr) {
-    const QFont font = skin.help_font();
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
-    painter.setPen(help_colour);
-    const qreal baseline =
-        (rect.height() - (metrics.ascent() + metrics.descent())) / 2 + metrics.ascent();
-    painter.drawText(snapped(rect.topLeft() + QPointF(0, baseline), dpr),
-                     QString::fromStdString(label.caption));
+void draw_help(QPainter& painter, const Label& label, QRectF rect, Skin& skin, qreal dpr) {
+    const Sprite& text =
+        skin.help_text(QString::fromStdString(label.caption), qRound(rect.height()), dpr);
+    draw_sprite(painter, text, rect.topLeft(), dpr);
 }
 
 void draw_caption(QPainter& painter, const frmMain& form, const Label& label, Skin& skin,
@@ -71,8 +62,8 @@ void draw_caption(QPainter& painter, const frmMain& form, const Label& label, Sk
     }
 }
 
-void draw_picture(QPainter& painter, const QRectF& at, const QPixmap& picture, qreal dpr) {
-    painter.drawPixmap(snapped(at.topLeft(), dpr), picture);
+void draw_picture(QPainter& painter, const QRectF& at, const QImage& picture, qreal dpr) {
+    painter.drawImage(snapped(at.topLeft(), dpr), picture);
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calculator"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("calculator"));
+    // The desktop entry's name, which ties the window to the installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CALC_APP_ID));
     calc::view::CalculatorWindow window;
     window.show();
     return QApplication::exec();
