@@ -17,6 +17,9 @@ namespace calc {
 
 enum class MousePointer { Default, Busy };
 
+// The modifier keys held with a key, as bits of the key handlers' shift argument.
+enum KeyModifier : int { ShiftDown = 1, CtrlDown = 2, AltDown = 4 };
+
 class frmMain {
 public:
     explicit frmMain(Platform& platform);
@@ -38,6 +41,10 @@ public:
     Control* hit_test(int x, int y);
     // Lets ms milliseconds pass for the enabled timers.
     void advance_timers(int ms);
+    // A key of the keyboard map (an upper-case letter, or the character on the key) with the
+    // modifiers held (KeyModifier bits), tried before the key is typed. True when the form took
+    // the key; it must then not be typed into any field (src/shell/keyboard_map.cpp).
+    bool shortcut(char key, int modifiers);
 
     // ---- Reading the state ------------------------------------------------------------------
     Control* find(std::string_view name);
@@ -54,6 +61,7 @@ public:
     int form_width = 3690; // twips; the resize brings it to the face's size
     int form_height = 3075;
     MousePointer mouse_pointer = MousePointer::Default;
+    bool always_on_top = false; // the window stays above the others; off at every start
 
     // ---- Controls ----------------------------------------------------------------------------
     PictureBox picBack1;     // the face; every key, lamp and display caption lies on it
@@ -202,6 +210,23 @@ public:
     void Form_Resize();
     void lblExit_Click();
     void lblcopy_Click();
+
+    // ---- Keyboard map, paste, swap, always on top, face menu (src/shell/keyboard_map.cpp) -------
+    // A left click on a key as the mouse gives it, only when the key is enabled and shown; a
+    // button held on another control stays held. False when the key took no click.
+    bool click_key(Label& key);
+    // No modal entry open: no exponent entry, no precision entry, no conversion set-up.
+    bool in_normal_use() const;
+    void copy_value();  // as the copy key, in normal use
+    void paste_value(); // one number on the clipboard becomes the entry, in normal use
+    void swap_units();  // while converting: the from-unit and the to-unit change places
+    void toggle_always_on_top();
+    // True when a right-button release over this control is one on the bare face (the face
+    // itself, or a disabled key on it), where the face menu opens.
+    bool opens_face_menu(Control& over);
+    // In the set-up panel: the next row of the list being stepped whose name starts with the
+    // letter, case-blind, wrapping (src/conversion/letter_jump.cpp).
+    void letter_jump(char letter);
 
     // ---- Shared procedures ----------------------------------------------------------------------
     // The error display: default pointer, one yield, entry "0", then "ERROR" shown.

@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <cctype>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -32,6 +33,7 @@ int button_of(const std::string& name) {
     throw UnknownInput{"unknown button " + name};
 }
 
+// A named key's code, or 0 when the name is not one.
 int named_key(const std::string& name) {
     static const std::pair<const char*, int> keys[] = {
         {"Enter", KeyEnter},   {"Escape", KeyEscape}, {"Backspace", KeyBackspace},
@@ -40,7 +42,42 @@ int named_key(const std::string& name) {
     for (const auto& [n, code] : keys) {
         if (name == n) return code;
     }
-    throw UnknownInput{"unknown key " + name};
+    return 0;
+}
+
+// "Ctrl+Shift+S": the modifiers before the last "+" (a lone "+" is the key itself).
+struct KeyPress {
+    int modifiers = 0;
+    std::string key;
+};
+
+KeyPress key_press(const std::string& spec) {
+    KeyPress press;
+    std::string rest = spec;
+    for (auto plus = rest.find('+'); plus != std::string::npos && plus + 1 < rest.size();
+         plus = rest.find('+')) {
+        const std::string mod = rest.substr(0, plus);
+        if (mod == "Shift") {
+            press.modifiers |= ShiftDown;
+        } else if (mod == "Ctrl") {
+            press.modifiers |= CtrlDown;
+        } else if (mod == "Alt") {
+            press.modifiers |= AltDown;
+        } else {
+            throw UnknownInput{"unknown modifier " + mod};
+        }
+        rest = rest.substr(plus + 1);
+    }
+    if (named_key(rest) == 0 && rest.size() != 1) throw UnknownInput{"unknown key " + rest};
+    press.key = rest;
+    return press;
+}
+
+std::string unquoted(std::string text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        text = text.substr(1, text.size() - 2);
+    }
+    return text;
 }
 
 class Player {
@@ -56,7 +93,11 @@ public:
         if (command == "type") {
             for (const char c : rest) form_.type_char(c);
         } else if (command == "key") {
-            form_.type_key(named_key(one(args)));
+            press(key_press(one(args)));
+        } else if (command == "clipboard") {
+            // No argument: the clipboard holds no text at all.
+            platform_.clipboard =
+                rest.empty() ? std::nullopt : std::optional<std::string>(unquoted(rest));
         } else if (command == "click") {
             Control& c = control(one(args));
             form_.mouse_down(c, LeftButton);
@@ -91,10 +132,7 @@ public:
         } else if (command == "expect") {
             const auto gap = rest.find(' ');
             const std::string p = rest.substr(0, gap);
-            std::string want = gap == std::string::npos ? "" : rest.substr(gap + 1);
-            if (want.size() >= 2 && want.front() == '"' && want.back() == '"') {
-                want = want.substr(1, want.size() - 2);
-            }
+            const std::string want = unquoted(gap == std::string::npos ? "" : rest.substr(gap + 1));
             const std::string got = read(p);
             if (got != want) {
                 out_ << "line " << number << ": " << p << " expected " << want << ", got " << got
@@ -108,6 +146,23 @@ public:
     }
 
 private:
+    // A key pressed as the window passes it on: a named key to the key path; a character to
+    // the keyboard map first, then, unless the map took it or Ctrl is held, typed (a letter
+    // in lower case unless Shift is held).
+    void press(const KeyPress& k) {
+        if (const int code = named_key(k.key)) {
+            form_.type_key(code, k.modifiers);
+            return;
+        }
+        const char c = k.key.front();
+        if (form_.shortcut(c, k.modifiers)) return;
+        if ((k.modifiers & CtrlDown) != 0) return; // a control character types nothing
+        const auto uc = static_cast<unsigned char>(c);
+        const bool shift = (k.modifiers & ShiftDown) != 0;
+        form_.type_char(static_cast<char>(shift ? std::toupper(uc) : std::tolower(uc)),
+                        k.modifiers);
+    }
+
     static const std::string& one(const std::vector<std::string>& args) {
         if (args.size() != 1) throw UnknownInput{"expected one argument"};
         return args[0];
@@ -125,6 +180,7 @@ private:
         if (p == "clipboard") return platform_.clipboard.value_or("");
         if (p == "moves") return std::to_string(platform_.moves);
         if (p == "exited") return platform_.exited ? "true" : "false";
+        if (p == "ontop") return form_.always_on_top ? "true" : "false";
         if (auto v = form_.variable(p)) return *v;
         const auto dot = p.find('.');
         if (dot == std::string::npos) throw UnknownInput{"unknown property " + p};

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -40,9 +41,9 @@ int form_buttons(Qt::MouseButtons held) {
 
 int form_shift(Qt::KeyboardModifiers m) {
     int shift = 0;
-    if (m & Qt::ShiftModifier) shift |= 1;
-    if (m & Qt::ControlModifier) shift |= 2;
-    if (m & Qt::AltModifier) shift |= 4;
+    if (m & Qt::ShiftModifier) shift |= ShiftDown;
+    if (m & Qt::ControlModifier) shift |= CtrlDown;
+    if (m & Qt::AltModifier) shift |= AltDown;
     return shift;
 }
 
@@ -127,7 +128,43 @@ void CalculatorWindow::after_event() {
     setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
     for (KeyHotSpot* spot : spots_) spot->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
+    apply_always_on_top();
     update();
+}
+
+void CalculatorWindow::apply_always_on_top() {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == form_.always_on_top) return;
+    // New window flags hide a shown window; it comes back where it was.
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, form_.always_on_top);
+    if (shown) {
+        move(at);
+        show();
+    }
+}
+
+void CalculatorWindow::open_face_menu(QPoint global_pos) {
+    if (menu_ != nullptr) menu_->close();
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Each entry does what its keyboard shortcut does, as one event on the form.
+    auto entry = [this, menu](const char* text, auto run) {
+        QAction* action = menu->addAction(QString::fromUtf8(text));
+        connect(action, &QAction::triggered, this, [this, run] {
+            if (depth_ == 0) dispatch(run);
+        });
+        return action;
+    };
+    entry("Copy\tCtrl+C", [this] { form_.copy_value(); })->setEnabled(form_.lblcopy.enabled);
+    entry("Paste\tCtrl+V", [this] { form_.paste_value(); })->setEnabled(form_.in_normal_use());
+    QAction* on_top = entry("Always on top\tCtrl+T", [this] { form_.toggle_always_on_top(); });
+    on_top->setCheckable(true);
+    on_top->setChecked(form_.always_on_top);
+    menu->addSeparator();
+    entry("Close\tCtrl+Q", [this] { form_.click_key(form_.lblExit); });
+    menu_ = menu;
+    menu->popup(global_pos);
 }
 
 void CalculatorWindow::sync_timer(QTimer& qt, Timer& model) {
@@ -187,8 +224,11 @@ void CalculatorWindow::mouseReleaseEvent(QMouseEvent* event) {
     // The window keeps the mouse while a button is held: released outside, the form still
     // hears of it, as over the face.
     Control* over = control_at(event->position());
+    const bool face_menu = button == RightButton && over != nullptr && form_.opens_face_menu(*over);
     if (over == nullptr) over = &form_.picBack1;
+    // The form hears the release first, as without the menu.
     dispatch([&] { form_.mouse_up(*over, button); });
+    if (face_menu) open_face_menu(event->globalPosition().toPoint());
 }
 
 void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -207,6 +247,13 @@ void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     const int shift = form_shift(event->modifiers());
+    // The keyboard map sees a printable key first, by the upper-case character Qt names it
+    // with, whatever the modifiers make of its text.
+    if (const int code = event->key(); code > 0x20 && code < 0x7f) {
+        bool taken = false;
+        dispatch([&] { taken = form_.shortcut(static_cast<char>(code), shift); });
+        if (taken) return;
+    }
     if (const int key = named_key(event->key())) {
         dispatch([&] { form_.type_key(key, shift); });
         return;

@@ -3,7 +3,9 @@
 // operating system. All decisions are the form's.
 #pragma once
 
+#include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -23,6 +25,8 @@ public:
 
     frmMain& form() { return form_; }
     const frmMain& form() const { return form_; }
+    // The face menu while it is open (a right-click on the bare face opens it), else nullptr.
+    QMenu* face_menu() const { return menu_.data(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +51,8 @@ private:
     void sync_timer(QTimer& qt, Timer& model);
     void tick(Timer& model);
     Control* control_at(QPointF pos);
+    void apply_always_on_top();
+    void open_face_menu(QPoint global_pos);
 
     Skin skin_;
     frmMain form_;
@@ -56,6 +62,7 @@ private:
     int depth_ = 0;              // handlers running (more than one inside do_events)
     bool moving_myself_ = false; // following the pointer where the window system won't
     QPoint move_offset_;         // pointer minus window position when the move began
+    QPointer<QMenu> menu_;       // the open face menu; it deletes itself when closed
 };
 
 } // namespace calc::view

@@ -1,0 +1,34 @@
+// The keyboard map: which key combination clicks which key of the face or runs which of the
+// keyboard's own actions, and the number rule of the paste.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "frmMain/frmMain.h"
+
+namespace calc {
+
+struct KeyBinding {
+    char key;                  // an upper-case letter, or the character printed on the key
+    int modifiers;             // KeyModifier bits held with it
+    std::string_view key_name; // the face key it clicks (a control name), or empty
+    void (frmMain::*action)(); // what it runs when it clicks no key
+};
+
+// Every binding, the face keys first.
+std::span<const KeyBinding> keyboard_map();
+
+// The binding of a key with modifiers, or nullptr. Letters match their modifiers exactly;
+// for other characters Shift is not counted, since on many layouts it makes the character.
+const KeyBinding* find_binding(char key, int modifiers);
+
+// The entry a pasted text gives: the text must hold one number (blanks around it, an
+// optional sign, digits grouped by commas in threes before the point, an optional point and
+// decimals, an optional E exponent) within the calculator's range. The entry is that
+// number's default printing; nullopt refuses the paste.
+std::optional<std::string> pasted_entry(std::string_view text);
+
+} // namespace calc

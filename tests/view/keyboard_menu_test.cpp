@@ -1,0 +1,140 @@
+// The window's part of the keyboard map and the face menu: modified keys reach the map before
+// the entry, the always-on-top switch reaches the window flags, and a right-click on the bare
+// face opens the menu. The QApplication comes from the environment in window_test.cpp.
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "shell/view/calculator_window.h"
+#include "shell/view/face_painter.h"
+
+namespace calc::view {
+namespace {
+
+class KeyboardMenuTest : public ::testing::Test {
+protected:
+    KeyboardMenuTest() { window.show(); }
+
+    frmMain& form() { return window.form(); }
+
+    void key(int qt_key, Qt::KeyboardModifiers mods, const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, qt_key, mods, text);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    void right_click(QPointF at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, window.mapToGlobal(at), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, window.mapToGlobal(at), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &release);
+    }
+    // A point of the face that no control covers.
+    QPointF bare_face() {
+        for (int y = 0; y < window.height(); ++y) {
+            for (int x = 0; x < window.width(); ++x) {
+                if (form().hit_test(x * twips_per_pixel, y * twips_per_pixel) == &form().picBack1) {
+                    return {x + 0.5, y + 0.5};
+                }
+            }
+        }
+        ADD_FAILURE() << "no bare face";
+        return {};
+    }
+    QList<QAction*> entries() {
+        QList<QAction*> out;
+        if (QMenu* menu = window.face_menu()) {
+            for (QAction* a : menu->actions()) {
+                if (!a->isSeparator()) out.push_back(a);
+            }
+        }
+        return out;
+    }
+
+    CalculatorWindow window;
+};
+
+TEST_F(KeyboardMenuTest, ModifiedKeysReachTheMapBeforeTheEntry) {
+    key(Qt::Key_3, Qt::NoModifier, "3");
+    key(Qt::Key_0, Qt::NoModifier, "0");
+    key(Qt::Key_S, Qt::NoModifier, "s");
+    EXPECT_EQ(form().lblDigit.caption, "0.5");
+    key(Qt::Key_S, Qt::ShiftModifier, "S");
+    EXPECT_EQ(form().lblDigit.caption, "30");
+    key(Qt::Key_C, Qt::ControlModifier, QString(QChar(3)));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "30");
+    QGuiApplication::clipboard()->setText(" -2.5e3 ");
+    key(Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    EXPECT_EQ(form().txtDecimal.text(), "-2500");
+    // Shift+5 on a US keyboard: Qt names the key by the percent sign.
+    key(Qt::Key_Percent, Qt::ShiftModifier, "%");
+    EXPECT_EQ(form().lblDigit.caption, "-25");
+    // Outside the map a letter still goes the old way: dropped by the entry rules.
+    key(Qt::Key_A, Qt::NoModifier, "a");
+    EXPECT_EQ(form().txtDecimal.text(), "-25");
+}
+
+TEST_F(KeyboardMenuTest, AlwaysOnTopFollowsTheSwitch) {
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    key(Qt::Key_T, Qt::ControlModifier, QString(QChar(20)));
+    EXPECT_TRUE(form().always_on_top);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.size(), QSize(236, 200));
+    key(Qt::Key_T, Qt::ControlModifier, QString(QChar(20)));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(KeyboardMenuTest, RightClickOnTheBareFaceOpensTheMenu) {
+    right_click(pixel_rect(form(), form().lblNumber[5]).center());
+    EXPECT_EQ(window.face_menu(), nullptr); // over a key: no menu
+    right_click(bare_face());
+    ASSERT_NE(window.face_menu(), nullptr);
+    const QList<QAction*> items = entries();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_TRUE(items[0]->text().startsWith("Copy"));
+    EXPECT_TRUE(items[1]->text().startsWith("Paste"));
+    EXPECT_TRUE(items[2]->text().startsWith("Always on top"));
+    EXPECT_TRUE(items[3]->text().startsWith("Close"));
+    EXPECT_TRUE(items[2]->isCheckable());
+    EXPECT_FALSE(items[2]->isChecked());
+
+    key(Qt::Key_7, Qt::NoModifier, "7");
+    items[0]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+    QGuiApplication::clipboard()->setText("1,234.5");
+    items[1]->trigger();
+    EXPECT_EQ(form().txtDecimal.text(), "1234.5");
+    items[2]->trigger();
+    EXPECT_TRUE(form().always_on_top);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window.face_menu()->close();
+
+    // Opened again, it shows the switch on.
+    right_click(bare_face());
+    ASSERT_EQ(entries().size(), 4);
+    EXPECT_TRUE(entries()[2]->isChecked());
+    window.face_menu()->close();
+}
+
+TEST_F(KeyboardMenuTest, DuringAModalEntryCopyAndPasteAreOff) {
+    key(Qt::Key_K, Qt::NoModifier, "k");
+    ASSERT_TRUE(form().picPrecision.visible);
+    // A disabled key counts as bare face.
+    right_click(pixel_rect(form(), form().lblSin).center());
+    ASSERT_EQ(entries().size(), 4);
+    EXPECT_FALSE(entries()[0]->isEnabled());
+    EXPECT_FALSE(entries()[1]->isEnabled());
+    EXPECT_TRUE(entries()[2]->isEnabled());
+    EXPECT_TRUE(entries()[3]->isEnabled());
+    window.face_menu()->close();
+}
+
+} // namespace
+} // namespace calc::view
