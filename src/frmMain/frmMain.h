@@ -185,7 +185,7 @@ public:
     void lblMPlus_Click();
 
     // ---- Unit conversion (src/conversion) -------------------------------------------------------
-    void fill_unit_lists(); // the stored tables into List2..List10, at start
+    void fill_unit_lists(); // at start: empties the unit lists; they fill on first use
     void lblConv_Click();
     void select_right();
     void select_left();

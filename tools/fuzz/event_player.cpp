@@ -49,7 +49,7 @@ std::string EventPlayer::one_event(Choices& ch) {
     const auto& controls = form_.controls();
     Control& any = *controls[ch.below(static_cast<std::uint32_t>(controls.size()))];
     const int button = buttons[ch.below(buttons.size())];
-    switch (ch.below(10)) {
+    switch (ch.below(11)) {
     case 0:
     case 1:
         form_.mouse_down(any, LeftButton);
@@ -92,6 +92,20 @@ std::string EventPlayer::one_event(Choices& ch) {
             form_.type_key(k);
             return "key " + std::to_string(k);
         }
+    case 9: {
+        // A keyboard shortcut, sometimes a paste of a clipboard text of any kind.
+        static constexpr std::string_view clips[] = {"1,234.5", " -2.5e3 ", "12 34", "abc", "",
+                                                     "1E+400",  "0.000001", "-0",    "9,99"};
+        if (ch.below(4) == 0) {
+            platform_.clipboard = std::string(clips[ch.below(std::size(clips))]);
+            form_.shortcut('V', CtrlDown);
+            return "paste " + *platform_.clipboard;
+        }
+        const auto c = static_cast<char>('A' + ch.below(26));
+        const int modifiers = static_cast<int>(ch.below(8));
+        if (!form_.shortcut(c, modifiers)) form_.type_char(c);
+        return std::string("shortcut ") + c + " " + std::to_string(modifiers);
+    }
     default: {
         const int ms = static_cast<int>(ch.below(1200));
         form_.advance_timers(ms);
