@@ -51,9 +51,9 @@ struct KeyPress {
     std::string key;
 };
 
-KeyPress key_press(const std::string& spec) {
+KeyPress key_press(const std::string& chord) {
     KeyPress press;
-    std::string rest = spec;
+    std::string rest = chord;
     for (auto plus = rest.find('+'); plus != std::string::npos && plus + 1 < rest.size();
          plus = rest.find('+')) {
         const std::string mod = rest.substr(0, plus);
