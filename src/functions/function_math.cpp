@@ -8,12 +8,6 @@
 
 namespace calc {
 
-std::string result_text(double r) {
-    std::string text = print_default(checked(r));
-    if (overflows(text)) throw RuntimeFault("Overflow");
-    return text;
-}
-
 // How the exact angles come about (degrees and grads):
 //
 // 1. The argument is reduced modulo a full turn in its own unit with std::fmod, then to the

@@ -7,11 +7,6 @@
 
 namespace calc {
 
-// The default printing of a computed result. A result that is not finite, or whose 15-digit
-// printing would read back beyond the range of a double (a value just below the largest
-// double rounds up past it), is a RuntimeFault: the entry could not hold it.
-std::string result_text(double r);
-
 // An angle unit: the size of a full turn in the unit, and the radians in one unit. A full turn
 // of 0 marks radians, whose arguments are used as they are, without reduction.
 struct AngleUnit {

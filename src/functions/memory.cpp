@@ -1,7 +1,6 @@
 // The memory register: it holds text, kept character for character by set and recall.
 #include "formats/number_text.h"
 #include "frmMain/frmMain.h"
-#include "functions/function_math.h"
 
 namespace calc {
 
@@ -22,7 +21,7 @@ void frmMain::lblMPlus_Click() {
     try {
         const double d = read_leading(txtDecimal.text());
         const double m = read_leading(mem_value);
-        total = result_text(m + d);
+        total = print_default(m + d);
     } catch (const RuntimeFault&) {
         // A total beyond the range of a double is refused before anything is stored: register
         // and entry stay as they were, and the display says so.

@@ -24,7 +24,7 @@ void trig_key(frmMain& f, double (*function)(double, const AngleUnit&)) {
     try {
         const AngleUnit unit = angle_mode(f);
         const double x = read_leading(f.txtDecimal.text());
-        f.txtDecimal.set_text(result_text(function(x, unit)));
+        f.txtDecimal.set_text(print_default(function(x, unit)));
         f.do_format();
     } catch (const RuntimeFault&) {
         f.error_display();

@@ -3,7 +3,6 @@
 
 #include "formats/number_text.h"
 #include "frmMain/frmMain.h"
-#include "functions/function_math.h"
 
 namespace calc {
 
@@ -27,8 +26,8 @@ void frmMain::lblFunction_Click(int Index) {
             break;
         default: return;
         }
-        // Overflow (a square, the reciprocal of a denormal) is found on the result itself.
-        txtDecimal.set_text(result_text(r));
+        // Overflow (a square, the reciprocal of a denormal) is found on the result by its printing.
+        txtDecimal.set_text(print_default(r));
         do_format();
     } catch (const RuntimeFault&) {
         error_display();

@@ -104,7 +104,7 @@ TEST(AngleFaults, AreRuntimeFaults) {
         EXPECT_THROW(r.f(r.x, r.unit), RuntimeFault) << "row " << &r - fault_rows;
     }
     // Prints as 1.79769313486232E+308, beyond the range of a double: the entry cannot hold it.
-    EXPECT_THROW(result_text(std::numeric_limits<double>::max()), RuntimeFault);
+    EXPECT_THROW(print_default(std::numeric_limits<double>::max()), RuntimeFault);
 }
 
 } // namespace
