@@ -118,12 +118,9 @@ std::optional<std::string> pasted_entry(std::string_view text) {
     if (i != s.size()) return std::nullopt;
 
     try {
-        std::string entry = print_default(read_leading(number));
-        // A value whose printing rounds beyond the range would be cut by the entry rules.
-        if (overflows(entry)) return std::nullopt;
-        return entry;
+        return print_default(read_leading(number));
     } catch (const RuntimeFault&) {
-        return std::nullopt; // beyond the double range
+        return std::nullopt; // beyond the double range, or printed beyond it
     }
 }
 
