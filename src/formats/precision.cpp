@@ -49,8 +49,10 @@ void frmMain::lblSetPrec_Click() {
 void frmMain::txtPrecision_Change() {
     check_precision();
     // Every write below runs this handler again at once; each step reads the text afresh.
-    // This write leaves the caret at the start, the range corrections put it at the end.
+    // The caret goes to the end after the write-back ("" to "0", "05" to "5"), so the next
+    // digit typed lands after the others.
     txtPrecision.set_text(print_default(read_leading(txtPrecision.text())));
+    txtPrecision.caret_to_end();
     auto value = [this] { return read_leading(txtPrecision.text()); };
     auto keep_last_digit = [this] {
         const std::string& text = txtPrecision.text();
@@ -58,8 +60,8 @@ void frmMain::txtPrecision_Change() {
         txtPrecision.caret_to_end();
     };
     if (frac_mode == 0) {
-        // 0 places gives whole numbers. A minus typed in front of the digits (the write-back
-        // above leaves the caret there) is dropped, so the setting never goes below 0.
+        // 0 places gives whole numbers. A minus put in front of the digits (the caret moved
+        // there with Home or Left) is dropped, so the setting never goes below 0.
         if (value() > 16) keep_last_digit();
         if (value() < 0) {
             txtPrecision.set_text(txtPrecision.text().substr(1));

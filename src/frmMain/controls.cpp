@@ -99,7 +99,10 @@ void TextField::type_char(char c) {
     const auto uc = static_cast<unsigned char>(c);
     if (uc < 32 || uc == 127) return; // control characters insert nothing
     const int kept = static_cast<int>(text_.size()) - sel_length_;
-    if (max_length > 0 && kept >= max_length) return;
+    if (max_length > 0 && kept >= max_length) {
+        if (onNoRoom) onNoRoom(c);
+        return;
+    }
     replace_selection(std::string(1, c));
 }
 
@@ -218,8 +221,12 @@ void Timer::set_enabled(bool on) {
 }
 
 void Timer::advance(int ms) {
-    for (int i = 0; i < ms && enabled; ++i) {
-        if (++elapsed_ >= interval) {
+    // From tick to tick, not millisecond by millisecond: a long wait costs what its ticks do.
+    while (ms > 0 && enabled) {
+        const int step = std::min(ms, until_tick());
+        elapsed_ += step;
+        ms -= step;
+        if (elapsed_ >= interval) {
             elapsed_ = 0;
             if (onTimer) onTimer();
         }

@@ -2,6 +2,7 @@
 // read them, and the form's handlers keep the calculator's state in them.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -157,6 +158,7 @@ public:
     int max_length = 0; // 0: no limit
     std::function<void()> onChange;
     std::function<void(int key, int shift)> onKeyDown;
+    std::function<void(char c)> onNoRoom; // a character typed when MaxLength leaves no room
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
@@ -203,6 +205,8 @@ public:
     void set_enabled(bool on);
     // Lets ms milliseconds pass: ticks as often as the interval fits (the driver's clock).
     void advance(int ms);
+    // Milliseconds until the next tick while enabled (at least 1).
+    int until_tick() const { return std::max(1, interval - elapsed_); }
     int interval;
     std::function<void()> onTimer;
     std::optional<std::string> property(std::string_view prop) const override;

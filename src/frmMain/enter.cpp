@@ -53,22 +53,28 @@ void frmMain::do_enter() {
             lblStatus.caption = "STATUS:";
             first_value = 0;
             second_value = 0;
-            if (arrow_on[2].visible) {
-                arrow_on[2].visible = false;
-                picPrecision.visible = false;
-                txtDecimal.enabled = true;
-                Enable_ALL();
-                txtPrecision.enabled = false;
-                set_focus(txtDecimal);
-            }
+            close_precision_entry();
             if (conv_mode) convert_value();
             do_format();
             set_pointer(MousePointer::Default);
         }
         do_events();
     } catch (const RuntimeFault&) {
+        // A failing operation still ends the precision entry, or every further Enter would
+        // fail again inside it.
+        close_precision_entry();
         error_display();
     }
+}
+
+void frmMain::close_precision_entry() {
+    if (!arrow_on[2].visible) return;
+    arrow_on[2].visible = false;
+    picPrecision.visible = false;
+    txtDecimal.enabled = true;
+    Enable_ALL();
+    txtPrecision.enabled = false;
+    set_focus(txtDecimal);
 }
 
 } // namespace calc

@@ -52,21 +52,31 @@ void frmMain::txtDecimal_Change() {
     for (const char op : {'+', '-', '*', '/'}) {
         if (!ends_with(txtDecimal.text(), std::string(1, op))) continue;
         txtDecimal.set_text(without_last(txtDecimal.text()));
-        if (picConvert.visible && (op == '+' || op == '-')) {
-            if (op == '+') {
-                select_right();
-            } else {
-                select_left();
-            }
-            continue;
-        }
-        first_value = read_leading(txtDecimal.text());
-        lblStatus.caption = "STATUS: " + txtDecimal.text() + " (" + op + ")";
-        txtDecimal.set_text("0");
+        operator_typed(op);
     }
 
     lblDigit.caption = print_default(read_leading(txtDecimal.text()));
     txtDecimal.caret_to_end();
+}
+
+void frmMain::operator_typed(char op) {
+    if (picConvert.visible && (op == '+' || op == '-')) {
+        if (op == '+') {
+            select_right();
+        } else {
+            select_left();
+        }
+        return;
+    }
+    first_value = read_leading(txtDecimal.text());
+    lblStatus.caption = "STATUS: " + txtDecimal.text() + " (" + op + ")";
+    txtDecimal.set_text("0");
+}
+
+void frmMain::txtDecimal_NoRoom(char c) {
+    // An operator needs no room in the entry: it ends the number, so it acts on a full entry
+    // just as on a shorter one instead of being lost.
+    if (c == '+' || c == '-' || c == '*' || c == '/') operator_typed(c);
 }
 
 void frmMain::lblNumber_Click(int Index) {
@@ -84,8 +94,19 @@ void frmMain::txtDecimal_GotFocus() {
     txtDecimal.caret_to_end();
 }
 
-void frmMain::txtDecimal_KeyDown(int /*KeyCode*/, int /*Shift*/) {
+void frmMain::txtDecimal_KeyDown(int KeyCode, int /*Shift*/) {
     txtDecimal.caret_to_end();
+    if (KeyCode != KeyBackspace) return;
+    // A Backspace that would leave a sign with no digit after it ("-5" to "-", "1E+2" to
+    // "1E+") takes that sign too, so deleting never makes an operation pending.
+    const std::string& text = txtDecimal.text();
+    if (text.empty()) return;
+    const std::string rest = without_last(text);
+    std::size_t cut = 1;
+    if (rest == "-") cut = 2;
+    if (ends_with(rest, "E+") || ends_with(rest, "E-")) cut = 3;
+    txtDecimal.set_sel_start(static_cast<int>(text.size() - cut));
+    txtDecimal.set_sel_length(static_cast<int>(cut));
 }
 
 void frmMain::txtDecimal_LostFocus() {

@@ -136,12 +136,17 @@ public:
     void txtDecimal_GotFocus();
     void txtDecimal_KeyDown(int KeyCode, int Shift);
     void txtDecimal_LostFocus();
+    void txtDecimal_NoRoom(char c);
+    // An operator ending the number typed: pending operation, or a unit step in the set-up.
+    void operator_typed(char op);
 
     // ---- Pending operation and Enter (src/frmMain/enter.cpp) ----------------------------------
     void lblMath_Click(int Index);
     void lblEnter_Click();
     void Form_KeyDown(int KeyCode, int Shift);
     void do_enter();
+    // Closes the precision entry as Enter does: panel hidden, keys and entry back.
+    void close_precision_entry();
 
     // ---- Clear, backspace, sign (src/frmMain/editing.cpp) ---------------------------------------
     void do_clear();

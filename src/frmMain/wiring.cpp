@@ -18,6 +18,7 @@ void frmMain::wire_engine() {
     txtDecimal.onGotFocus = [this] { txtDecimal_GotFocus(); };
     txtDecimal.onKeyDown = [this](int key, int shift) { txtDecimal_KeyDown(key, shift); };
     txtDecimal.onLostFocus = [this] { txtDecimal_LostFocus(); };
+    txtDecimal.onNoRoom = [this](char c) { txtDecimal_NoRoom(c); };
 }
 
 } // namespace calc

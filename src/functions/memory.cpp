@@ -23,9 +23,9 @@ void frmMain::lblMPlus_Click() {
         const double m = read_leading(mem_value);
         total = print_default(m + d);
     } catch (const RuntimeFault&) {
-        // A total beyond the range of a double is refused before anything is stored: register
-        // and entry stay as they were, and the display says so.
-        lblDigit.caption = "ERROR";
+        // A total beyond the range of a double is refused: the register keeps its value and
+        // the entry is cleared with the error shown, so no hidden number lives on in it.
+        error_display();
         return;
     }
     mem_value = total;

@@ -1,6 +1,7 @@
 // The converter: reading a row, the list order, the units of each category, and the
 // conversion step (the entry text it writes, before any result formatting).
 #include <cctype>
+#include <cmath>
 #include <string>
 
 #include "conversion/units.h"
@@ -196,6 +197,42 @@ TEST_F(ConversionTest, RatioRoundTripsReturnTheValue) {
                     << table.category << " " << a << " -> " << b;
             }
         }
+    }
+}
+
+// Equivalences known apart from the tables, at least one per category and from every
+// temperature scale: a wrong factor or formula fails here even where round trips agree.
+TEST_F(ConversionTest, KnownEquivalencesHold) {
+    struct Row {
+        const char *category, *from, *to;
+        double value, result;
+    };
+    const Row rows[] = {
+        {"LINEAR", "MILES", "FEET", 1, 5280},
+        {"LINEAR", "LINKS", "CHAINS", 100, 1},
+        {"LINEAR", "FURLONGS", "CHAINS", 1, 10},
+        {"LINEAR", "YARDS", "INCHES", 1, 36},
+        {"AREA", "HECTARE", "ARE", 1, 100},
+        {"VOLUME", "CUBIC FOOT", "CUBIC INCH", 1, 1728},
+        {"WEIGHT", "SHORT TONS", "POUNDS (AVOIR)", 1, 2000},
+        {"WEIGHT", "GRAINS", "POUNDS (AVOIR)", 7000, 1},
+        {"TIME", "WEEK", "HOUR", 1, 168},
+        {"POWER", "KILOWATTS", "WATTS", 1, 1000},
+        {"FORCE", "KIP", "POUNDS", 1, 1000},
+        {"DENSITY", "GRAM/CM3", "KG/METER3", 1, 1000},
+        {"SPEED", "KILOMETERS/HOUR", "METERS/SECOND", 3.6, 1},
+        {"TEMPERATURE", "FAHRENHEIT", "CELSIUS", 212, 100},
+        {"TEMPERATURE", "FAHRENHEIT", "KELVIN", 32, 273.15},
+        {"TEMPERATURE", "FAHRENHEIT", "REAUMUR", 212, 80},
+        {"TEMPERATURE", "RANKINE", "CELSIUS", 671.67, 100},
+        {"TEMPERATURE", "RANKINE", "KELVIN", 180, 100},
+        {"TEMPERATURE", "RANKINE", "FAHRENHEIT", 0, -459.67},
+    };
+    for (const Row& r : rows) {
+        choose(r.category, r.from, r.to);
+        const double got = read_leading(convert(print_default(r.value)));
+        EXPECT_NEAR(got, r.result, std::abs(r.result) * 1e-9 + 1e-9)
+            << r.value << " " << r.from << " -> " << r.to;
     }
 }
 

@@ -1,6 +1,7 @@
 // The scenario driver's own contract: how it reports, and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 #include <string>
 
@@ -28,7 +29,10 @@ TEST(ScenarioDriver, ReportsAndExitStatuses) {
         {"type 7\nexpect txtDecimal.Text 8\nexpect txtDecimal.Text 9\n", 1,
          "line 2: txtDecimal.Text expected 8, got 7\nline 3: txtDecimal.Text expected 9, got 7\n"},
         {"expect txtDecimal.Text 8\nfrobnicate\nexpect txtDecimal.Text 9\n", 2,
-         "line 1: txtDecimal.Text expected 8, got \nline 2: unknown command frobnicate\n"},
+         "line 1: txtDecimal.Text expected 8, got \nline 2: unknown command \"frobnicate\"; "
+         "expected click, down, up, move, type, key, clipboard, wait, print or expect\n"},
+        {"  type 7\n\texpect txtDecimal.Text 7\n", 0, ""},
+        {"expect\n", 2, "line 1: expected: expect P VALUE, found \"expect\"\n"},
         {"click lblNothing\n", 2, "line 1: unknown control lblNothing\n"},
         {"print lblDigit.Colour\n", 2, "line 1: unknown property lblDigit.Colour\n"},
         {"key Tab\n", 2, "line 1: unknown key Tab\n"},
@@ -45,6 +49,14 @@ TEST(ScenarioDriver, ReportsAndExitStatuses) {
         EXPECT_EQ(run_scenario(in, out), row.status) << row.script;
         EXPECT_EQ(out.str(), row.output) << row.script;
     }
+}
+
+TEST(ScenarioDriver, LongestWaitPassesAtOnce) {
+    const auto start = std::chrono::steady_clock::now();
+    std::istringstream in("wait 2147483647\nexpect txtDecimal.Text \"\"\n");
+    std::ostringstream out;
+    EXPECT_EQ(run_scenario(in, out), 0) << out.str();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 } // namespace

@@ -46,9 +46,9 @@ const Row typed_rows[] = {
     {"2.5*4", "04", "4", "STATUS: 2.5 (*)"},
     {"9/", "0", "0", "STATUS: 9 (/)"},
     {"12345678901234567890", "12345678901234567890", "1.23456789012346E+19", "STATUS:"},
-    // The 21st typed character is refused by the length limit, operators included.
+    // The 21st typed digit is refused by the length limit; an operator still acts.
     {"123456789012345678901", "12345678901234567890", "1.23456789012346E+19", "STATUS:"},
-    {"12345678901234567890+", "12345678901234567890", "1.23456789012346E+19", "STATUS:"},
+    {"12345678901234567890+", "0", "0", "STATUS: 12345678901234567890 (+)"},
     {"0.0001", "0.0001", "0.0001", "STATUS:"},
     {"0.00001", "0.00001", "1E-05", "STATUS:"},
 };
@@ -132,6 +132,30 @@ TEST_F(FormTest, DigitThatWouldOverflowIsRefused) {
     EXPECT_EQ(shown(), "1E+200");
     type("+");
     EXPECT_EQ(status(), "STATUS: 1E+200 (+)");
+}
+
+// Stories that once left a sign acting as an operation, or the user stuck in an entry.
+TEST(UserStory, NeitherDeletingNorAFullEntryNorAFaultTrapsTheUser) {
+    const char* const stories[] = {
+        // A Backspace takes a sign that no digit would follow.
+        "type 5\nclick lblPosNeg\nkey Backspace\nexpect txtDecimal.Text \"\"\n"
+        "expect lblDigit.Caption 0\nexpect lblStatus.Caption STATUS:\n",
+        "type 7+5\nclick lblPosNeg\nkey Backspace\nkey Backspace\nexpect txtDecimal.Text \"\"\n"
+        "expect lblStatus.Caption \"STATUS: 7 (+)\"\nexpect first_value 7\n",
+        "type 10000000000*10000000000\nkey Enter\nexpect txtDecimal.Text 1E+20\n"
+        "key Backspace\nkey Backspace\nexpect txtDecimal.Text 1\nexpect lblStatus.Caption "
+        "STATUS:\n",
+        // A failing Enter still closes the precision entry.
+        "type 5/\nclick lblSetPrec\nkey Enter\nexpect lblDigit.Caption ERROR\n"
+        "expect arrow_on(2).Visible false\nexpect picPrecision.Visible false\n"
+        "expect txtPrecision.Enabled false\nexpect lblSin.Enabled true\nexpect focus txtDecimal\n",
+        // Operators act on a full entry, also as unit steps in the set-up.
+        "key Backspace\ntype 11111111111111111111*3\nkey Enter\n"
+        "expect lblDigit.Caption 3.33333333333333E+19\n",
+        "key Backspace\ntype 11111111111111111111\nclick lblConv\ntype +\n"
+        "expect lblUnit.Caption DENSITY\ntype --\nexpect lblUnit.Caption WEIGHT\n",
+    };
+    for (const char* story : stories) play(story);
 }
 
 } // namespace

@@ -10,19 +10,65 @@ namespace {
 
 using ShellTest = FormTest;
 
-// Every key label names itself (the exit key aside) through its own mouse-move wiring.
+// Every key label names itself (the exit key aside) through its own mouse-move wiring; the
+// texts are written out here, not taken from the help table the wiring reads.
 TEST_F(ShellTest, EveryKeyWritesItsTextOnMove) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"lblNumber(0)", "0"},
+        {"lblNumber(7)", "7"},
+        {"lblNumber(10)", "."},
+        {"lblMath(0)", "+ MODE"},
+        {"lblMath(1)", "- MODE"},
+        {"lblMath(2)", "* MODE"},
+        {"lblMath(3)", "/ MODE"},
+        {"lblFunction(0)", "1 / VALUE"},
+        {"lblFunction(1)", "PERCENT VALUE"},
+        {"lblFunction(2)", "SQUARE"},
+        {"lblFunction(3)", "SQUARE ROOT"},
+        {"lblPi", "PI = 3.1415927"},
+        {"lblSin", "CALCULATE SINE VALUE"},
+        {"lblCos", "CALCULATE COSINE VALUE"},
+        {"lblTan", "CALCULATE TANGENT VALUE"},
+        {"lblAsin", "CALCULATE ARCSINE VALUE"},
+        {"lblAcos", "CALCULATE ARCCOSINE VALUE"},
+        {"lblAtan", "CALCULATE ARCTANGENT VALUE"},
+        {"LBLDRG", "SET DEGREE-RADIAN-GRADIENT MODE"},
+        {"lblMC", "CLEAR MEMORY"},
+        {"lblMS", "SET INTO MEMORY"},
+        {"lblMR", "RECALL FROM MEMORY"},
+        {"lblMPlus", "ADD INTO MEMORY"},
+        {"lblEnter", "ENTER / ACCEPT"},
+        {"lblClear", "CLEAR ALL"},
+        {"lblBack", "BACKSPACE"},
+        {"lblPosNeg", "POSITIVE / NEGATIVE VALUE"},
+        {"lblLog", "SCIENTIFIC FORMAT"},
+        {"lblSetDec", "DISPLAY RESULTS AS A DECIMAL VALUE"},
+        {"lblSetFrac", "DISPLAY RESULTS AS A FRACTIONAL VALUE"},
+        {"lblSetPrec", "SET DECIMAL PLACES AND FRACTION INCREMENTS"},
+        {"lblConv", "SET CONVERSION MODE AND UNITS"},
+        {"Label4", "SELECT PREVIOUS VALUE"},
+        {"lblRight", "SELECT NEXT VALUE"},
+        {"lblcopy", "COPY VALUE TO CLIPBOARD"},
+        {"lblStatusMode", "TURN STATUS MESSAGES ON / OFF"},
+    };
+    for (const auto& [name, text] : rows) {
+        Control* key = form.find(name);
+        ASSERT_NE(key, nullptr) << name;
+        key->enabled = true; // the panel keys are off outside the set-up
+        form.LBLSTAT.caption = "before";
+        form.mouse_move(*key, NoButton);
+        EXPECT_EQ(form.LBLSTAT.caption, text) << name;
+    }
+    // Every other key but the exit key has a text too.
     int keys = 0;
     for (Control* c : form.controls()) {
         auto* label = dynamic_cast<Label*>(c);
         if (label == nullptr || !label->is_key() || label == &form.lblExit) continue;
         ++keys;
         form.LBLSTAT.caption = "before";
+        label->enabled = true;
         form.mouse_move(*label, NoButton);
-        const auto want = hover_text(form, *label);
-        ASSERT_TRUE(want.has_value()) << label->name();
-        EXPECT_FALSE(want->empty()) << label->name();
-        EXPECT_EQ(form.LBLSTAT.caption, *want) << label->name();
+        EXPECT_NE(form.LBLSTAT.caption, "before") << label->name();
     }
     EXPECT_EQ(keys, 42);
 }

@@ -1,4 +1,5 @@
 // calculator-driver [FILE]: plays a scenario against the calculator without a window.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -10,9 +11,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (argc == 2) {
-        std::ifstream file(argv[1]);
-        if (!file) {
-            std::cerr << "calculator-driver: cannot open " << argv[1] << '\n';
+        // A folder opens as a stream on Linux but reads as nothing: refuse it by name.
+        std::error_code ec;
+        std::ifstream file;
+        if (!std::filesystem::is_directory(argv[1], ec)) file.open(argv[1]);
+        if (!file.is_open()) {
+            std::cerr << "calculator-driver: cannot read " << argv[1] << '\n';
             return 2;
         }
         return calc::run_scenario(file, std::cout);

@@ -132,6 +132,9 @@ public:
         } else if (command == "expect") {
             const auto gap = rest.find(' ');
             const std::string p = rest.substr(0, gap);
+            if (p.empty()) {
+                throw UnknownInput{"expected: expect P VALUE, found \"" + line + "\""};
+            }
             const std::string want = unquoted(gap == std::string::npos ? "" : rest.substr(gap + 1));
             const std::string got = read(p);
             if (got != want) {
@@ -140,7 +143,9 @@ public:
                 return false;
             }
         } else {
-            throw UnknownInput{"unknown command " + command};
+            throw UnknownInput{"unknown command \"" + command +
+                               "\"; expected click, down, up, move, type, key, clipboard, wait, "
+                               "print or expect"};
         }
         return true;
     }
@@ -203,7 +208,10 @@ int run_scenario(std::istream& in, std::ostream& out) {
     for (std::string line; std::getline(in, line);) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
+        // Indentation is allowed: a command is read from its first letter.
+        const auto start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#') continue;
+        line.erase(0, start);
         try {
             if (!player.run(line, number)) status = 1;
         } catch (const UnknownInput& e) {
