@@ -20,6 +20,9 @@ public:
     virtual void do_events() = 0;
     // Ends the program at once.
     virtual void exit_program() = 0;
+    // Whether the window system lets the window keep itself above the others (Wayland
+    // leaves that to the compositor alone).
+    virtual bool can_keep_above() { return true; }
 };
 
 // A platform that only records: used by the driver and the model tests.

@@ -91,6 +91,27 @@ TEST_F(KeyboardMenuTest, AlwaysOnTopFollowsTheSwitch) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// A held Ctrl+T switches once. X11 repeats a held key as a release and a press at one time
+// stamp, which Qt does not always mark as repeated; both kinds must leave the switch alone.
+TEST_F(KeyboardMenuTest, HeldAlwaysOnTopKeySwitchesOnce) {
+    auto send = [this](QEvent::Type type, bool repeat, quint64 time) {
+        QKeyEvent event(type, Qt::Key_T, Qt::ControlModifier, 0x1c, 0x74, 0x4, QString(QChar(20)),
+                        repeat);
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::KeyPress, false, 1000);
+    ASSERT_TRUE(form().always_on_top);
+    send(QEvent::KeyPress, true, 1500); // marked repeated by Qt
+    send(QEvent::KeyRelease, false, 1540);
+    send(QEvent::KeyPress, false, 1540); // repeated, not marked
+    send(QEvent::KeyRelease, false, 1580);
+    EXPECT_TRUE(form().always_on_top);
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    send(QEvent::KeyPress, false, 2000); // pressed again
+    EXPECT_FALSE(form().always_on_top);
+}
+
 TEST_F(KeyboardMenuTest, RightClickOnTheBareFaceOpensTheMenu) {
     right_click(pixel_rect(form(), form().lblNumber[5]).center());
     EXPECT_EQ(window.face_menu(), nullptr); // over a key: no menu

@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "shell/hover.h"
+#include "shell/keyboard_map.h"
 #include "shell/view/face_painter.h"
 #include "shell/view/key_access.h"
 
@@ -60,6 +61,12 @@ int named_key(int qt_key) {
     case Qt::Key_End: return KeyEnd;
     default: return 0;
     }
+}
+
+// The key of the always-on-top switch in the keyboard map.
+bool is_on_top_switch(char key, int shift) {
+    const KeyBinding* binding = find_binding(key, shift);
+    return binding != nullptr && binding->action == &frmMain::toggle_always_on_top;
 }
 
 int to_pixels(int twips) {
@@ -134,13 +141,11 @@ void CalculatorWindow::after_event() {
 
 void CalculatorWindow::apply_always_on_top() {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == form_.always_on_top) return;
-    // New window flags hide a shown window; it comes back where it was.
-    const bool shown = isVisible();
-    const QPoint at = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, form_.always_on_top);
-    if (shown) {
-        move(at);
-        show();
+    // Asked of the window as it is (on X11 the window manager's keep-above state): new window
+    // flags would make a new native window, which task bars and assistive technology lose.
+    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, form_.always_on_top));
+    if (QWindow* window = windowHandle()) {
+        window->setFlags(window->flags().setFlag(Qt::WindowStaysOnTopHint, form_.always_on_top));
     }
 }
 
@@ -161,6 +166,7 @@ void CalculatorWindow::open_face_menu(QPoint global_pos) {
     QAction* on_top = entry("Always on top\tCtrl+T", [this] { form_.toggle_always_on_top(); });
     on_top->setCheckable(true);
     on_top->setChecked(form_.always_on_top);
+    on_top->setEnabled(can_keep_above());
     menu->addSeparator();
     entry("Close\tCtrl+Q", [this] { form_.click_key(form_.lblExit); });
     menu_ = menu;
@@ -207,6 +213,7 @@ void CalculatorWindow::resizeEvent(QResizeEvent* event) {
 void CalculatorWindow::mousePressEvent(QMouseEvent* event) {
     const int button = form_button(event->button());
     if (moving_myself_ || button == NoButton) return;
+    moved_this_press_ = false;
     Control* over = control_at(event->position());
     if (over == nullptr) return;
     dispatch([&] { form_.mouse_down(*over, button); });
@@ -250,6 +257,10 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     // The keyboard map sees a printable key first, by the upper-case character Qt names it
     // with, whatever the modifiers make of its text.
     if (const int code = event->key(); code > 0x20 && code < 0x7f) {
+        if (is_on_top_switch(static_cast<char>(code), shift) &&
+            (auto_repeated(*event) || !can_keep_above())) {
+            return; // the switch acts once per press, and only where it can act at all
+        }
         bool taken = false;
         dispatch([&] { taken = form_.shortcut(static_cast<char>(code), shift); });
         if (taken) return;
@@ -269,6 +280,18 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     if (!typed) QWidget::keyPressEvent(event);
 }
 
+void CalculatorWindow::keyReleaseEvent(QKeyEvent* event) {
+    last_release_ = {event->key(), event->timestamp()};
+    QWidget::keyReleaseEvent(event);
+}
+
+bool CalculatorWindow::auto_repeated(const QKeyEvent& press) const {
+    // X11 sends a held key as releases and presses at one time stamp; Qt marks the press as
+    // repeated only when both have arrived together, which they need not.
+    return press.isAutoRepeat() ||
+           (press.key() == last_release_.first && press.timestamp() == last_release_.second);
+}
+
 void CalculatorWindow::copy_text(const std::string& text) {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->setText(QString::fromStdString(text));
@@ -284,8 +307,14 @@ std::optional<std::string> CalculatorWindow::clipboard_text() {
 }
 
 void CalculatorWindow::start_window_move() {
+    // One move per press. Around the window manager's pointer grab Qt may still deliver a
+    // left-held move; a second request then would start a move that outlives the button.
+    if (moved_this_press_) return;
     QWindow* window = windowHandle();
-    if (window != nullptr && window->startSystemMove()) return;
+    if (window != nullptr && window->startSystemMove()) {
+        moved_this_press_ = true;
+        return;
+    }
     // No window manager to move us: follow the pointer until the left button comes up.
     moving_myself_ = true;
     move_offset_ = QCursor::pos() - pos();
@@ -301,6 +330,11 @@ void CalculatorWindow::do_events() {
 
 void CalculatorWindow::exit_program() {
     QCoreApplication::exit(0);
+}
+
+bool CalculatorWindow::can_keep_above() {
+    // A Wayland client cannot place itself above others; X11 and Windows let it ask.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace calc::view

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "frmMain/frmMain.h"
@@ -35,6 +36,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     // Platform, for the form
@@ -43,6 +45,7 @@ private:
     void start_window_move() override;
     void do_events() override;
     void exit_program() override;
+    bool can_keep_above() override;
 
     // Runs one event on the form, then shows what it changed.
     template <class Handler>
@@ -53,16 +56,20 @@ private:
     Control* control_at(QPointF pos);
     void apply_always_on_top();
     void open_face_menu(QPoint global_pos);
+    // A press the keyboard repeats because the key is held.
+    bool auto_repeated(const QKeyEvent& press) const;
 
     Skin skin_;
     frmMain form_;
     QTimer timer2_;
     QTimer timer3_;
     std::vector<KeyHotSpot*> spots_;
-    int depth_ = 0;              // handlers running (more than one inside do_events)
-    bool moving_myself_ = false; // following the pointer where the window system won't
-    QPoint move_offset_;         // pointer minus window position when the move began
-    QPointer<QMenu> menu_;       // the open face menu; it deletes itself when closed
+    int depth_ = 0;                 // handlers running (more than one inside do_events)
+    bool moving_myself_ = false;    // following the pointer where the window system won't
+    bool moved_this_press_ = false; // the window system's move began since the last press
+    QPoint move_offset_;            // pointer minus window position when the move began
+    std::pair<int, quint64> last_release_{0, 0}; // key and time stamp of the last key release
+    QPointer<QMenu> menu_; // the open face menu; it deletes itself when closed
 };
 
 } // namespace calc::view
