@@ -18,7 +18,7 @@ char upper(char c) {
 void frmMain::letter_jump(char letter) {
     if (!picConvert.visible) return;
     // The list being stepped, as the next and previous keys choose it.
-    const bool categories = lblTitle.caption == "UNIT OF MEASUREMENT:";
+    const bool categories = setup_step() == SetupStep::Category;
     const ListBox& list = categories ? List2 : List1;
     const int rows = list.count();
     if (rows == 0) return;

@@ -6,29 +6,24 @@
 
 #include "conversion/units.h"
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
 
 namespace {
 
-constexpr std::string_view category_step = "UNIT OF MEASUREMENT:";
-constexpr std::string_view from_step = "CURRENT UNITS:";
-constexpr std::string_view to_step = "CONVERT TO:";
-
 std::string upper_cased(std::string row) {
     for (char& c : row) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return row;
 }
 
-// Where the set-up takes a category's units from: one of the hidden lists (upper-cased for
-// the tables stored partly in lower case), or the rows it makes itself.
-struct CategorySource {
-    std::string_view word;
-    ListBox frmMain::*list;
-    std::span<const units::UnitRecord> made;
-    bool upper;
-};
+// The hidden list numbered n (3 for List3 ... 10 for List10).
+ListBox& unit_list(frmMain& f, int n) {
+    const std::array<ListBox*, 8> lists = {&f.List3, &f.List4, &f.List5, &f.List6,
+                                           &f.List7, &f.List8, &f.List9, &f.List10};
+    return *lists.at(static_cast<std::size_t>(n - 3));
+}
 
 } // namespace
 
@@ -39,15 +34,12 @@ namespace {
 // them; they never change after.
 void load_unit_lists(frmMain& f) {
     if (f.List2.count() != 0) return;
-    for (const std::string_view word : units::category_words()) f.List2.add_item(std::string(word));
-    const std::array<ListBox*, 8> lists = {&f.List3, &f.List4, &f.List5, &f.List6,
-                                           &f.List7, &f.List8, &f.List9, &f.List10};
-    const auto tables = units::stored_tables();
-    for (std::size_t i = 0; i < lists.size() && i < tables.size(); ++i) {
-        lists[i]->clear();
-        for (const auto& unit : tables[i].rows) {
-            lists[i]->add_item(units::row_text(unit, tables[i].width));
-        }
+    for (const units::Category& c : units::categories()) {
+        f.List2.add_item(std::string(c.category)); // the list sorts the words
+        if (c.list == 0) continue;
+        ListBox& list = unit_list(f, c.list);
+        list.clear();
+        for (const auto& unit : c.rows) list.add_item(units::row_text(unit, c.width));
     }
 }
 
@@ -61,22 +53,31 @@ void frmMain::fill_unit_lists() {
     }
 }
 
+void frmMain::conversion_off() {
+    arrow_on[lamp::Conversion].visible = false;
+    Label1.visible = false;
+    Label2.visible = false;
+    conv_mode = false;
+    list_pos = 0;
+}
+
+void frmMain::show_unit_captions() {
+    Label1.caption = std::string(design::from_unit_caption) + from_abbrev;
+    Label2.caption = std::string(design::to_unit_caption) + to_abbrev;
+}
+
 void frmMain::lblConv_Click() {
-    if (arrow_on[5].visible) {
-        arrow_on[5].visible = false;
-        Label1.visible = false;
-        Label2.visible = false;
-        conv_mode = false;
-        list_pos = 0;
+    if (arrow_on[lamp::Conversion].visible) {
+        conversion_off();
         return;
     }
     load_unit_lists(*this);
-    arrow_on[5].visible = true;
+    arrow_on[lamp::Conversion].visible = true;
     Disable_ALL();
     lblMath[0].enabled = true;
     lblMath[1].enabled = true;
     conv_mode = true;
-    lblTitle.caption = category_step;
+    lblTitle.caption = design::category_step;
     List2.list_index = list_pos;
     lblUnit.caption = List2.selected_text();
     picConvert.visible = true;
@@ -87,7 +88,7 @@ namespace {
 // The list the set-up steps: the category words in the first step, the units after.
 ListBox& stepped_list(frmMain& f) {
     load_unit_lists(f);
-    return f.lblTitle.caption == category_step ? f.List2 : f.List1;
+    return f.setup_step() == SetupStep::Category ? f.List2 : f.List1;
 }
 
 // Selects row list_pos of the list being stepped and shows it: a category word as it is, a
@@ -183,48 +184,32 @@ void read_unit(frmMain& f, std::string& abbrev, std::string& factor) {
 } // namespace
 
 void frmMain::conversion_setup_enter() {
-    if (lblTitle.caption == category_step) {
+    if (setup_step() == SetupStep::Category) {
         load_unit_lists(*this);
-        lblTitle.caption = from_step;
-        const std::array<CategorySource, 10> sources = {{
-            {"LINEAR", &frmMain::List3, {}, false},
-            {"TEMPERATURE", nullptr, units::temperature_rows(), false},
-            {"SPEED", nullptr, units::speed_rows(), false},
-            {"VOLUME", &frmMain::List4, {}, false},
-            {"WEIGHT", &frmMain::List5, {}, false},
-            {"AREA", &frmMain::List6, {}, false},
-            {"POWER", &frmMain::List7, {}, false},
-            {"DENSITY", &frmMain::List8, {}, true},
-            {"FORCE", &frmMain::List9, {}, true},
-            {"TIME", &frmMain::List10, {}, true},
-        }};
-        for (const auto& source : sources) {
-            if (List2.selected_text() != source.word) continue;
-            conv_category = source.word;
+        lblTitle.caption = design::from_step;
+        if (const units::Category* c = units::find_category(List2.selected_text())) {
+            conv_category = c->category;
             List1.clear();
-            if (source.list != nullptr) {
-                const ListBox& stored = this->*source.list;
+            if (c->list != 0) {
+                const ListBox& stored = unit_list(*this, c->list);
                 for (int i = 0; i < stored.count(); ++i) {
-                    List1.add_item(source.upper ? upper_cased(stored.item(i)) : stored.item(i));
+                    List1.add_item(c->upper ? upper_cased(stored.item(i)) : stored.item(i));
                 }
             } else {
-                for (const auto& unit : source.made) {
-                    List1.add_item(units::row_text(unit, units::narrow_width));
-                }
+                for (const auto& unit : c->rows) List1.add_item(units::row_text(unit, c->width));
             }
         }
         list_pos = 0;
         show_row(*this, List1);
-    } else if (lblTitle.caption == from_step) {
+    } else if (setup_step() == SetupStep::FromUnit) {
         read_unit(*this, from_abbrev, from_factor);
-        lblTitle.caption = to_step;
+        lblTitle.caption = design::to_step;
     } else {
-        lblTitle.caption = from_step;
+        lblTitle.caption = design::from_step;
         read_unit(*this, to_abbrev, to_factor);
         Label1.visible = true;
         Label2.visible = true;
-        Label1.caption = "UNITS: " + from_abbrev;
-        Label2.caption = "CONVERT: " + to_abbrev;
+        show_unit_captions();
         picConvert.visible = false;
         Enable_ALL();
     }

@@ -41,15 +41,21 @@ constexpr UnitRecord speed[] = {
 };
 // clang-format on
 
-constexpr std::string_view words[] = {"AREA",  "DENSITY",     "FORCE", "LINEAR", "POWER",
-                                      "SPEED", "TEMPERATURE", "TIME",  "VOLUME", "WEIGHT"};
-
-constexpr StoredTable tables[] = {
-    {"LINEAR", narrow_width, linear}, {"VOLUME", wide_width, volume},
-    {"WEIGHT", wide_width, weight},   {"AREA", wide_width, area},
-    {"POWER", narrow_width, power},   {"DENSITY", narrow_width, density},
-    {"FORCE", narrow_width, force},   {"TIME", narrow_width, time},
+// clang-format off
+constexpr Category all_categories[] = {
+    {"LINEAR",      Kind::Ratio,        narrow_width, false, 3,  linear},
+    {"VOLUME",      Kind::Ratio,        wide_width,   false, 4,  volume},
+    {"WEIGHT",      Kind::InverseRatio, wide_width,   false, 5,  weight},
+    {"AREA",        Kind::Ratio,        wide_width,   false, 6,  area},
+    {"POWER",       Kind::Ratio,        narrow_width, false, 7,  power},
+    {"DENSITY",     Kind::Ratio,        narrow_width, true,  8,  density},
+    {"FORCE",       Kind::Ratio,        narrow_width, true,  9,  force},
+    {"TIME",        Kind::Ratio,        narrow_width, true,  10, time},
+    {"TEMPERATURE", Kind::Temperature,  narrow_width, false, 0,  temperature},
+    {"SPEED",       Kind::Speed,        narrow_width, false, 0,  speed},
 };
+// clang-format on
+constexpr std::size_t stored_count = 8;
 
 // Every record must fit the fields of its layout, or its row would shift the next field.
 constexpr bool fits(std::span<const UnitRecord> rows, int width) {
@@ -58,9 +64,12 @@ constexpr bool fits(std::span<const UnitRecord> rows, int width) {
                u.abbrev.size() <= static_cast<std::size_t>(abbrev_width) && !u.factor.empty();
     });
 }
-static_assert(std::all_of(std::begin(tables), std::end(tables),
-                          [](const StoredTable& t) { return fits(t.rows, t.width); }));
-static_assert(fits(temperature, narrow_width) && fits(speed, narrow_width));
+static_assert(std::all_of(std::begin(all_categories), std::end(all_categories),
+                          [](const Category& c) { return fits(c.rows, c.width); }));
+static_assert(std::all_of(std::begin(all_categories), std::end(all_categories),
+                          [](const Category& c) {
+                              return (c.list != 0) == (&c < all_categories + stored_count);
+                          }));
 static_assert(std::size(temperature) == temperature_units && std::size(speed) == speed_units);
 
 std::string trimmed(std::string_view text) {
@@ -79,9 +88,24 @@ std::string_view field(std::string_view row, std::size_t from, std::size_t count
 
 } // namespace
 
+std::span<const Category> categories() {
+    return all_categories;
+}
+
+std::span<const Category> stored_tables() {
+    return categories().first(stored_count);
+}
+
+const Category* find_category(std::string_view word) {
+    for (const Category& c : all_categories) {
+        if (c.category == word) return &c;
+    }
+    return nullptr;
+}
+
 int name_width(std::string_view category) {
-    return category == "WEIGHT" || category == "VOLUME" || category == "AREA" ? wide_width
-                                                                              : narrow_width;
+    const Category* c = find_category(category);
+    return c != nullptr ? c->width : narrow_width;
 }
 
 std::string row_text(const UnitRecord& unit, int width) {
@@ -104,22 +128,6 @@ std::string row_abbrev(std::string_view row, int width) {
 std::string row_factor(std::string_view row, int width) {
     return trimmed(
         field(row, static_cast<std::size_t>(width + abbrev_width), std::string_view::npos));
-}
-
-std::span<const std::string_view> category_words() {
-    return words;
-}
-
-std::span<const StoredTable> stored_tables() {
-    return tables;
-}
-
-std::span<const UnitRecord> temperature_rows() {
-    return temperature;
-}
-
-std::span<const UnitRecord> speed_rows() {
-    return speed;
 }
 
 } // namespace calc::units

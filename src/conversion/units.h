@@ -23,10 +23,6 @@ constexpr int narrow_width = 16;
 constexpr int wide_width = 21;
 constexpr int abbrev_width = 10;
 
-// The name field width of a category's rows: wide for exactly "WEIGHT", "VOLUME" and
-// "AREA", narrow for every other word.
-int name_width(std::string_view category);
-
 // The list row of a record.
 std::string row_text(const UnitRecord& unit, int width);
 
@@ -36,20 +32,29 @@ std::string row_name(std::string_view row, int width);
 std::string row_abbrev(std::string_view row, int width);
 std::string row_factor(std::string_view row, int width);
 
-// A stored table: the category word and layout of the hidden list that holds it.
-struct StoredTable {
-    std::string_view category;
-    int width;
-    std::span<const UnitRecord> rows;
+// How a category converts: by the ratio of two factors (base units in one unit, or for
+// WEIGHT units in one pound), or by its own rule between unit codes.
+enum class Kind { Ratio, InverseRatio, Temperature, Speed };
+
+// One category of the converter: everything the set-up and the conversion know of it.
+struct Category {
+    std::string_view category; // its word in the category list
+    Kind kind;
+    int width;  // name field width of its rows (narrow_width or wide_width)
+    bool upper; // rows stored partly in lower case, shown upper-cased
+    int list;   // the hidden list that holds its rows (3 for List3 ...); 0: made at set-up
+    std::span<const UnitRecord> rows; // in stored order (for codes: code order)
 };
 
-// The category words of the category list, in list order.
-std::span<const std::string_view> category_words();
-// The eight stored tables in the order of the hidden lists that hold them (List3 to List10).
-std::span<const StoredTable> stored_tables();
-// The rows the set-up makes for the two categories without a stored table, in code order.
-std::span<const UnitRecord> temperature_rows();
-std::span<const UnitRecord> speed_rows();
+// Every category: first the eight with a hidden list, in the order of those lists (List3 to
+// List10), then the two whose rows the set-up makes.
+std::span<const Category> categories();
+// The categories with a hidden list (the first eight).
+std::span<const Category> stored_tables();
+// A category by its word, or nullptr.
+const Category* find_category(std::string_view word);
+// The name field width of a category's rows; narrow for a word that is none.
+int name_width(std::string_view category);
 
 // Number of speed units (codes 0 to speed_units - 1) and temperature units.
 constexpr int speed_units = 10;

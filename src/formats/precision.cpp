@@ -4,6 +4,7 @@
 
 #include "formats/display_patterns.h"
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -17,16 +18,16 @@ void enable_digit_keys(frmMain& form) {
 } // namespace
 
 void frmMain::lblSetDec_Click() {
-    arrow_on[4].visible = false;
-    arrow_on[3].visible = true;
+    arrow_on[lamp::FractionDisplay].visible = false;
+    arrow_on[lamp::DecimalDisplay].visible = true;
     frac_mode = 0;
     show_precision();
     do_format();
 }
 
 void frmMain::lblSetFrac_Click() {
-    arrow_on[3].visible = false;
-    arrow_on[4].visible = true;
+    arrow_on[lamp::DecimalDisplay].visible = false;
+    arrow_on[lamp::FractionDisplay].visible = true;
     frac_mode = 1;
     show_precision();
     do_format();
@@ -36,8 +37,8 @@ void frmMain::lblSetPrec_Click() {
     Disable_ALL();
     show_precision();
     enable_digit_keys(*this);
-    if (!arrow_on[2].visible) {
-        arrow_on[2].visible = true;
+    if (!arrow_on[lamp::PrecisionEntry].visible) {
+        arrow_on[lamp::PrecisionEntry].visible = true;
         picPrecision.visible = true;
         txtDecimal.enabled = false;
         txtPrecision.enabled = true;
@@ -62,13 +63,13 @@ void frmMain::txtPrecision_Change() {
     if (frac_mode == 0) {
         // 0 places gives whole numbers. A minus put in front of the digits (the caret moved
         // there with Home or Left) is dropped, so the setting never goes below 0.
-        if (value() > 16) keep_last_digit();
+        if (value() > design::max_places) keep_last_digit();
         if (value() < 0) {
             txtPrecision.set_text(txtPrecision.text().substr(1));
             txtPrecision.caret_to_end();
         }
     } else {
-        if (value() > 32) keep_last_digit();
+        if (value() > design::max_denominator) keep_last_digit();
         if (value() < 1) {
             txtPrecision.set_text("1");
             txtPrecision.caret_to_end();
@@ -86,11 +87,11 @@ void frmMain::txtPrecision_LostFocus() {
 void frmMain::show_precision() {
     if (frac_mode != 0) {
         lblPrecision.caption = std::to_string(frac_denom);
-        lblPrecStyle.caption = "DENOMINATOR: 1-32";
+        lblPrecStyle.caption = design::denominator_caption;
         lblPrec.caption = "PRECISION: 1/" + std::to_string(frac_denom);
     } else {
         lblPrecision.caption = std::to_string(dec_places);
-        lblPrecStyle.caption = "DECIMAL PLACES: 1-16";
+        lblPrecStyle.caption = design::places_caption;
         lblPrec.caption = "PRECISION: " + precision_pattern(dec_places);
     }
 }

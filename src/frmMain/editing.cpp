@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -13,19 +14,15 @@ void frmMain::do_clear() {
     ee_mode = false;
     first_value = 0;
     second_value = 0;
-    txtDecimal.max_length = 20;
-    lblStatus.caption = "STATUS:";
+    txtDecimal.max_length = design::entry_length;
+    lblStatus.caption = design::no_operation;
     txtDecimal.set_text("0");
-    arrow_on[2].visible = false;
+    arrow_on[lamp::PrecisionEntry].visible = false;
     picPrecision.visible = false;
     if (picConvert.visible) {
         // A set-up in progress is cancelled; a finished one keeps converting.
         picConvert.visible = false;
-        arrow_on[5].visible = false;
-        Label1.visible = false;
-        Label2.visible = false;
-        conv_mode = false;
-        list_pos = 0;
+        conversion_off();
     }
     lblDigit.caption = "0";
     Enable_ALL();
@@ -46,10 +43,10 @@ void frmMain::lblPosNeg_Click() {
     if (!ee_mode) {
         const std::string text = txtDecimal.text();
         if (text.starts_with("-")) {
-            txtDecimal.max_length = 20;
+            txtDecimal.max_length = design::entry_length;
             txtDecimal.set_text(text.substr(1));
         } else {
-            txtDecimal.max_length = 21;
+            txtDecimal.max_length = design::signed_entry_length;
             // An empty entry counts as 0, so the sign never turns into a pending subtraction.
             txtDecimal.set_text("-" + (text.empty() ? std::string("0") : text));
         }

@@ -1,5 +1,6 @@
 // The pending operation, Enter, and the form's own key handling.
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -24,8 +25,8 @@ void frmMain::Form_KeyDown(int KeyCode, int /*Shift*/) {
     // Every step is tried whatever the one before did; a refused focus move changes nothing.
     if (KeyCode == KeyEscape) do_clear();
     if (ee_mode) set_focus(txtEE);
-    if (!arrow_on[2].visible) set_focus(txtDecimal);
-    if (arrow_on[2].visible) set_focus(txtPrecision);
+    if (!precision_open()) set_focus(txtDecimal);
+    if (precision_open()) set_focus(txtPrecision);
     if (KeyCode == KeyEnter) do_enter();
 }
 
@@ -40,17 +41,12 @@ void frmMain::do_enter() {
             // operation reads the entry, so it is never lost.
             if (ee_mode) close_exponent_entry();
             second_value = read_leading(txtDecimal.text());
-            const std::string& status = lblStatus.caption;
-            const std::string op = status.size() >= 3 ? status.substr(status.size() - 3) : "";
-            if (op == "(+)")
-                txtDecimal.set_text(print_default(checked(first_value + second_value)));
-            if (op == "(-)")
-                txtDecimal.set_text(print_default(checked(first_value - second_value)));
-            if (op == "(*)")
-                txtDecimal.set_text(print_default(checked(first_value * second_value)));
-            if (op == "(/)")
-                txtDecimal.set_text(print_default(checked(first_value / second_value)));
-            lblStatus.caption = "STATUS:";
+            const char op = pending_op();
+            if (op == '+') txtDecimal.set_text(print_default(checked(first_value + second_value)));
+            if (op == '-') txtDecimal.set_text(print_default(checked(first_value - second_value)));
+            if (op == '*') txtDecimal.set_text(print_default(checked(first_value * second_value)));
+            if (op == '/') txtDecimal.set_text(print_default(checked(first_value / second_value)));
+            lblStatus.caption = design::no_operation;
             first_value = 0;
             second_value = 0;
             close_precision_entry();
@@ -68,8 +64,8 @@ void frmMain::do_enter() {
 }
 
 void frmMain::close_precision_entry() {
-    if (!arrow_on[2].visible) return;
-    arrow_on[2].visible = false;
+    if (!precision_open()) return;
+    arrow_on[lamp::PrecisionEntry].visible = false;
     picPrecision.visible = false;
     txtDecimal.enabled = true;
     Enable_ALL();

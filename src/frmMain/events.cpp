@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 #include "formats/number_text.h"
 #include "frmMain/frmMain.h"
@@ -31,12 +33,23 @@ int key_code_of(char c) {
 
 void frmMain::type_key(int key, int shift) {
     key_path(key, shift, '\0');
-    settle_focus();
+    end_of_event();
 }
 
 void frmMain::type_char(char c, int shift) {
     key_path(key_code_of(c), shift, c);
+    end_of_event();
+}
+
+void frmMain::end_of_event() {
     settle_focus();
+#ifndef NDEBUG
+    // Debug builds stop at the first event that breaks a rule, where it is still in view.
+    if (const std::string broken = check_invariants(); !broken.empty()) {
+        std::fprintf(stderr, "calculator: broken rule after an event: %s\n", broken.c_str());
+        std::abort();
+    }
+#endif
 }
 
 void frmMain::settle_focus() {
@@ -91,7 +104,7 @@ void frmMain::mouse_down(Control& over, int button) {
     Control& target = mouse_target(over);
     pressed_ = &target;
     if (target.onMouseDown) target.onMouseDown(button);
-    settle_focus();
+    end_of_event();
 }
 
 void frmMain::mouse_up(Control& over, int button) {
@@ -104,14 +117,14 @@ void frmMain::mouse_up(Control& over, int button) {
     if (captured == &target && button == LeftButton && target.enabled && target.onClick) {
         target.onClick();
     }
-    settle_focus();
+    end_of_event();
 }
 
 void frmMain::mouse_move(Control& over, int buttons) {
     Control* target = &mouse_target(over);
     if (pressed_ != nullptr && buttons != NoButton) target = pressed_;
     if (target->onMouseMove) target->onMouseMove(buttons);
-    settle_focus();
+    end_of_event();
 }
 
 Control* frmMain::hit_test(int x, int y) {
@@ -156,7 +169,7 @@ void frmMain::advance_timers(int ms) {
         Timer3.advance(1);
         --ms;
     }
-    settle_focus();
+    end_of_event();
 }
 
 void frmMain::error_display() {

@@ -1,4 +1,5 @@
 // The form as designed: every control with its place, size, tag and state at start.
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -18,7 +19,7 @@ Label key(const char* name, int left, int top, int width, int height, const char
     return Label(name, Face, Rect{left, top, width, height}, tag);
 }
 
-Lamp lamp(int index, int left, int top, Lamp::Shape shape, bool lit) {
+Lamp make_lamp(int index, int left, int top, Lamp::Shape shape, bool lit) {
     const bool h = shape == Lamp::Shape::Horizontal;
     return Lamp("arrow_on(" + std::to_string(index) + ")",
                 Rect{left, top, h ? 135 : 60, h ? 60 : 90}, shape, lit);
@@ -67,25 +68,27 @@ frmMain::frmMain(Platform& platform)
       lblFunction{
           key("lblFunction(0)", 2880, 2400, 225, 210), key("lblFunction(1)", 2880, 2145, 225, 210),
           key("lblFunction(2)", 2880, 1890, 225, 210), key("lblFunction(3)", 2880, 1635, 225, 210)},
-      lblStatus("lblStatus", Face, Rect{210, 300, 630, 120}, "STATUS:", S, Left),
+      lblStatus("lblStatus", Face, Rect{210, 300, 630, 120}, std::string(design::no_operation), S,
+                Left),
       lblDRGMode("lblDRGMode", Face, Rect{3030, 300, 270, 120}, "DEG", S, Right),
       lblDigit("lblDigit", Face, Rect{1695, 495, 150, 270}, "0", L, Centre),
       Label1("Label1", Face, Rect{210, 840, 990, 120}, "", S, Left),
       Label2("Label2", Face, Rect{1950, 840, 1350, 120}, "", S, Right),
       LBLSTAT("LBLSTAT", Face, Rect{120, 2760, 480, 150}, "STATUS", FontKind::Proportional, Left),
-      lblTitle("lblTitle", Conv, Rect{105, 105, 1800, 120}, "UNIT OF MEASUREMENT:", S, Left),
+      lblTitle("lblTitle", Conv, Rect{105, 105, 1800, 120}, std::string(design::category_step), S,
+               Left),
       lblUnit("lblUnit", Conv, Rect{1215, 300, 900, 270}, "", L, Centre),
       Label3("Label3", Conv, Rect{105, 645, 1350, 120}, "ENTER TO ACCEPT", S, Left),
       Label4("Label4", Conv, Rect{2775, 630, 90, 120}, "-", S, Right),
       lblRight("lblRight", Conv, Rect{3090, 630, 90, 120}, "+", S, Right),
       lblPrec("lblPrec", Prec, Rect{105, 105, 900, 120}, "PRECISION:", S, Left),
       lblPrecision("lblPrecision", Prec, Rect{1590, 300, 150, 270}, "0", L, Centre),
-      lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120}, "DECIMAL PLACES: 1-16", S,
-                   Right),
-      arrow_on{lamp(0, 135, 2190, H, false), lamp(1, 165, 1935, V, true),
-               lamp(2, 135, 2445, H, false), lamp(3, 165, 1170, V, true),
-               lamp(4, 165, 1425, V, false), lamp(5, 165, 1680, V, false)},
-      txtDecimal("txtDecimal", Rect{330, 4755, 3030, 330}, 20, true),
+      lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120},
+                   std::string(design::places_caption), S, Right),
+      arrow_on{make_lamp(0, 135, 2190, H, false), make_lamp(1, 165, 1935, V, true),
+               make_lamp(2, 135, 2445, H, false), make_lamp(3, 165, 1170, V, true),
+               make_lamp(4, 165, 1425, V, false), make_lamp(5, 165, 1680, V, false)},
+      txtDecimal("txtDecimal", Rect{330, 4755, 3030, 330}, design::entry_length, true),
       txtPrecision("txtPrecision", Rect{330, 5130, 3030, 285}, 3, false),
       txtEE("txtEE", Rect{330, 5475, 3030, 285}, 10, false),
       Text1("Text1", Rect{285, 4380, 1335, 285}, 0, false), List1("List1", true),

@@ -20,6 +20,21 @@ enum class MousePointer { Default, Busy };
 // The modifier keys held with a key, as bits of the key handlers' shift argument.
 enum KeyModifier : int { ShiftDown = 1, CtrlDown = 2, AltDown = 4 };
 
+// The lamps of arrow_on, by what each one shows.
+namespace lamp {
+enum : std::size_t {
+    AngleKeyHeld,    // the angle-mode key is held down
+    HelpLine,        // hover messages are on
+    PrecisionEntry,  // the precision entry is open
+    DecimalDisplay,  // results are shown as decimals
+    FractionDisplay, // results are shown as fractions
+    Conversion,      // conversion mode is on
+};
+} // namespace lamp
+
+// The steps of the conversion set-up, named by the panel's title.
+enum class SetupStep { None, Category, FromUnit, ToUnit };
+
 class frmMain {
 public:
     explicit frmMain(Platform& platform);
@@ -89,8 +104,7 @@ public:
     // Precision panel
     Label lblPrec, lblPrecision, lblPrecStyle;
 
-    // Lamps: 0 angle-mode key held, 1 hover messages on, 2 precision entry, 3 decimal display,
-    // 4 fraction display, 5 conversion mode
+    // Lamps, indexed by what each shows (lamp::PrecisionEntry ...)
     std::array<Lamp, 6> arrow_on;
 
     // Hidden fields
@@ -105,6 +119,18 @@ public:
 
     // Auto-repeat of the set-up's next (Timer2) and previous (Timer3) keys
     Timer Timer2, Timer3;
+
+    // ---- The situation, by name: each reads the one caption or lamp that holds it ------------
+    bool precision_open() const { return arrow_on[lamp::PrecisionEntry].visible; }
+    // The set-up step the panel shows; None while the panel is closed.
+    SetupStep setup_step() const;
+    // The operation waiting for Enter ('+', '-', '*', '/'), or '\0' when none is.
+    char pending_op() const;
+    // No modal entry open: no exponent entry, no precision entry, no conversion set-up.
+    bool in_normal_use() const;
+    // The rules that hold after every event, whatever the user did: an empty text, or the
+    // first one broken.
+    std::string check_invariants() const;
 
     // ---- Form-level variables -------------------------------------------------------------------
     double first_value = 0;      // first operand of the pending operation
@@ -205,6 +231,8 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void conversion_setup_enter(); // the set-up branch of do_enter
+    void conversion_off();         // lamp, unit captions and mode off, list back at the top
+    void show_unit_captions();     // the from- and to-unit under the display
     void convert_value();          // the conversion step of do_enter
 
     // ---- Hover help and window (src/shell) ------------------------------------------------------
@@ -220,8 +248,6 @@ public:
     // A left click on a key as the mouse gives it, only when the key is enabled and shown; a
     // button held on another control stays held. False when the key took no click.
     bool click_key(Label& key);
-    // No modal entry open: no exponent entry, no precision entry, no conversion set-up.
-    bool in_normal_use() const;
     void copy_value();  // as the copy key, in normal use
     void paste_value(); // one number on the clipboard becomes the entry, in normal use
     void swap_units();  // while converting: the from-unit and the to-unit change places
@@ -253,6 +279,7 @@ private:
     Control& mouse_target(Control& over);
     void key_path(int key, int shift, char ch);
     void settle_focus();
+    void end_of_event(); // the focus settled; in debug builds the rules checked
 
     Platform& platform_;
     std::vector<Control*> all_;

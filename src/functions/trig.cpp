@@ -55,7 +55,7 @@ void frmMain::lblAtan_Click() {
 // Any button steps the mode; the lamp shows the key held. A value already shown stays as it
 // is: it is not converted into the new unit.
 void frmMain::LBLDRG_MouseDown(int /*Button*/) {
-    arrow_on[0].visible = true;
+    arrow_on[lamp::AngleKeyHeld].visible = true;
     if (drg_mode == "DEG") {
         drg_mode = "RAD";
     } else if (drg_mode == "RAD") {
@@ -67,7 +67,7 @@ void frmMain::LBLDRG_MouseDown(int /*Button*/) {
 }
 
 void frmMain::LBLDRG_MouseUp(int /*Button*/) {
-    arrow_on[0].visible = false;
+    arrow_on[lamp::AngleKeyHeld].visible = false;
 }
 
 } // namespace calc

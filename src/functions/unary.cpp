@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -35,7 +36,7 @@ void frmMain::lblFunction_Click(int Index) {
 }
 
 void frmMain::lblPi_Click() {
-    txtDecimal.set_text("3.1415927");
+    txtDecimal.set_text(std::string(design::pi_text));
 }
 
 } // namespace calc

@@ -81,8 +81,8 @@ void frmMain::picConvert_MouseMove(int /*Button*/) {
 }
 
 void frmMain::lblStatusMode_Click() {
-    const bool on = !arrow_on[1].visible;
-    arrow_on[1].visible = on;
+    const bool on = !arrow_on[lamp::HelpLine].visible;
+    arrow_on[lamp::HelpLine].visible = on;
     LBLSTAT.visible = on;
 }
 

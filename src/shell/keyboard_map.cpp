@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "formats/number_text.h"
+#include "frmMain/design_values.h"
 
 namespace calc {
 
@@ -151,10 +152,6 @@ bool frmMain::click_key(Label& key) {
     return true;
 }
 
-bool frmMain::in_normal_use() const {
-    return !ee_mode && !arrow_on[2].visible && !picPrecision.visible && !picConvert.visible;
-}
-
 void frmMain::copy_value() {
     // The copy key is enabled exactly in normal use.
     click_key(lblcopy);
@@ -167,7 +164,8 @@ void frmMain::paste_value() {
     const auto entry = pasted_entry(*clip);
     if (!entry) return;
     // The length limit follows the sign as the sign key keeps it.
-    txtDecimal.max_length = entry->starts_with('-') ? 21 : 20;
+    txtDecimal.max_length =
+        entry->starts_with('-') ? design::signed_entry_length : design::entry_length;
     txtDecimal.set_text(*entry);
 }
 
@@ -175,8 +173,7 @@ void frmMain::swap_units() {
     if (!conv_mode || !in_normal_use()) return;
     std::swap(from_factor, to_factor);
     std::swap(from_abbrev, to_abbrev);
-    Label1.caption = "UNITS: " + from_abbrev;
-    Label2.caption = "CONVERT: " + to_abbrev;
+    show_unit_captions();
 }
 
 void frmMain::toggle_always_on_top() {

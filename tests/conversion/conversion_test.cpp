@@ -31,7 +31,7 @@ TEST(UnitRowTest, FieldsAreCutByPositionEvenWhenTheyRunTogether) {
         EXPECT_EQ(units::row_factor(r.row, r.width), r.factor) << r.row;
     }
     EXPECT_EQ(units::row_text({"CUBIC CUBIT[EGYPT]", "CUBIC CUBI", "0.144"}, 21), rows[3].row);
-    EXPECT_EQ(units::row_text(units::temperature_rows()[0], 16), rows[4].row);
+    EXPECT_EQ(units::row_text(units::find_category("TEMPERATURE")->rows[0], 16), rows[4].row);
 }
 
 TEST(ListOrderTest, PairsCompareByTheRule) {

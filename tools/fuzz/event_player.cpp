@@ -35,14 +35,6 @@ std::string describe(const Control& c) {
     return c.name();
 }
 
-bool shows_a_bad_number(const std::string& text) {
-    std::string lower;
-    for (const char c : text)
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text.empty() || lower.find("inf") != std::string::npos ||
-           lower.find("nan") != std::string::npos;
-}
-
 } // namespace
 
 std::string EventPlayer::one_event(Choices& ch) {
@@ -115,67 +107,7 @@ std::string EventPlayer::one_event(Choices& ch) {
 }
 
 std::string EventPlayer::broken_rule() {
-    frmMain& f = form_;
-    if (shows_a_bad_number(f.lblDigit.caption)) return "display shows '" + f.lblDigit.caption + "'";
-    if (overflows(f.txtDecimal.text())) return "entry beyond the double range";
-    if (f.arrow_on[3].visible == f.arrow_on[4].visible) return "decimal and fraction lamps agree";
-    if (f.arrow_on[3].visible != (f.frac_mode == 0)) return "display-style lamp disagrees";
-    if (f.arrow_on[5].visible != f.conv_mode) return "conversion lamp disagrees";
-    if (!f.lblEnter.enabled || !f.lblClear.enabled || !f.lblExit.enabled) {
-        return "Enter, clear or exit disabled";
-    }
-    if (f.dec_places < 0 || f.dec_places > 16) return "decimal places out of range";
-    if (f.frac_denom < 1 || f.frac_denom > 32) return "denominator out of range";
-    const std::string& status = f.lblStatus.caption;
-    const bool pending = status.ends_with("(+)") || status.ends_with("(-)") ||
-                         status.ends_with("(*)") || status.ends_with("(/)");
-    if (status != "STATUS:" && !(pending && status.starts_with("STATUS: "))) {
-        return "status line '" + status + "'";
-    }
-    if (!pending && (f.first_value != 0 || f.second_value != 0))
-        return "operands without operation";
-    if (f.mouse_pointer != MousePointer::Default) return "busy pointer left on";
-
-    const bool precision = f.arrow_on[2].visible;
-    if (precision != f.picPrecision.visible) return "precision lamp and panel disagree";
-    const bool setup = f.picConvert.visible;
-    if (int(f.ee_mode) + int(precision) + int(setup) > 1) return "two modal entries open";
-    if (setup && !f.conv_mode) return "set-up panel without conversion mode";
-    const bool converting = f.conv_mode && !setup;
-    if (f.Label1.visible != converting || f.Label2.visible != converting) {
-        return "unit labels disagree with conversion";
-    }
-    TextField* want = f.ee_mode ? &f.txtEE : precision ? &f.txtPrecision : &f.txtDecimal;
-    if (f.focused() != want || !want->enabled) return "keyboard not on the situation's field";
-    for (TextField* field : {&f.txtDecimal, &f.txtEE, &f.txtPrecision, &f.Text1}) {
-        if (field != want && field->enabled) return field->name() + " enabled out of turn";
-    }
-    if (setup) {
-        const ListBox& list = f.lblTitle.caption == "UNIT OF MEASUREMENT:" ? f.List2 : f.List1;
-        if (f.list_pos < 0 || f.list_pos >= list.count()) return "list position outside the list";
-    }
-
-    // Which keys the situation leaves enabled.
-    for (Control* c : f.controls()) {
-        const auto* key = dynamic_cast<const Label*>(c);
-        if (key == nullptr || !key->is_key() || key == &f.lblEnter || key == &f.lblClear ||
-            key == &f.lblExit) {
-            continue;
-        }
-        bool allowed = true;
-        if (f.ee_mode || precision || setup) {
-            const auto digit = std::find_if(f.lblNumber.begin(), f.lblNumber.begin() + 10,
-                                            [&](const Label& d) { return &d == key; });
-            const bool is_digit = digit != f.lblNumber.begin() + 10;
-            if (f.ee_mode) allowed = is_digit || key == &f.lblPosNeg;
-            if (precision) allowed = is_digit;
-            if (setup) allowed = key == &f.lblMath[0] || key == &f.lblMath[1];
-        }
-        if (key->enabled != allowed) {
-            return key->name() + (key->enabled ? " enabled" : " disabled") + " out of turn";
-        }
-    }
-    return {};
+    return form_.check_invariants();
 }
 
 std::string EventPlayer::play(Choices& choices, int max_events) {
