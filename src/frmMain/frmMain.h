@@ -12,6 +12,7 @@
 
 #include "frmMain/controls.h"
 #include "frmMain/platform.h"
+#include "shell/key_press.h"
 
 namespace calc {
 
@@ -60,6 +61,13 @@ public:
     // modifiers held (KeyModifier bits), tried before the key is typed. True when the form took
     // the key; it must then not be typed into any field (src/shell/keyboard_map.cpp).
     bool shortcut(char key, int modifiers);
+    // One key press, however it was delivered (src/shell/keyboard_input.cpp): the keyboard
+    // map first, then a named key, then the characters it types (never with Ctrl held).
+    // False when the form took nothing of it.
+    bool key_press(const KeyPress& press);
+    // The face menu's items as they stand now, and running one of them.
+    std::vector<MenuItem> face_menu() const;
+    void menu_command(MenuCommand command);
 
     // ---- Reading the state ------------------------------------------------------------------
     Control* find(std::string_view name);

@@ -177,6 +177,8 @@ void frmMain::swap_units() {
 }
 
 void frmMain::toggle_always_on_top() {
+    // Where the window system keeps that choice to itself, the switch does nothing.
+    if (!platform().can_keep_above()) return;
     always_on_top = !always_on_top;
 }
 

@@ -46,13 +46,13 @@ int named_key(const std::string& name) {
 }
 
 // "Ctrl+Shift+S": the modifiers before the last "+" (a lone "+" is the key itself).
-struct KeyPress {
+struct Chord {
     int modifiers = 0;
     std::string key;
 };
 
-KeyPress key_press(const std::string& chord) {
-    KeyPress press;
+Chord chord_of(const std::string& chord) {
+    Chord press;
     std::string rest = chord;
     for (auto plus = rest.find('+'); plus != std::string::npos && plus + 1 < rest.size();
          plus = rest.find('+')) {
@@ -93,7 +93,7 @@ public:
         if (command == "type") {
             for (const char c : rest) form_.type_char(c);
         } else if (command == "key") {
-            press(key_press(one(args)));
+            press(chord_of(one(args)));
         } else if (command == "clipboard") {
             // No argument: the clipboard holds no text at all.
             platform_.clipboard =
@@ -151,21 +151,20 @@ public:
     }
 
 private:
-    // A key pressed as the window passes it on: a named key to the key path; a character to
-    // the keyboard map first, then, unless the map took it or Ctrl is held, typed (a letter
-    // in lower case unless Shift is held).
-    void press(const KeyPress& k) {
+    // A key pressed as a keyboard gives it: a named key, or a key naming a character, which
+    // types that character (a letter in lower case unless Shift is held).
+    void press(const Chord& k) {
+        KeyPress press;
+        press.modifiers = k.modifiers;
         if (const int code = named_key(k.key)) {
-            form_.type_key(code, k.modifiers);
-            return;
+            press.named = code;
+        } else {
+            const auto uc = static_cast<unsigned char>(k.key.front());
+            const bool shift = (k.modifiers & ShiftDown) != 0;
+            press.key = static_cast<char>(std::toupper(uc));
+            press.text = std::string(1, static_cast<char>(shift ? uc : std::tolower(uc)));
         }
-        const char c = k.key.front();
-        if (form_.shortcut(c, k.modifiers)) return;
-        if ((k.modifiers & CtrlDown) != 0) return; // a control character types nothing
-        const auto uc = static_cast<unsigned char>(c);
-        const bool shift = (k.modifiers & ShiftDown) != 0;
-        form_.type_char(static_cast<char>(shift ? std::toupper(uc) : std::tolower(uc)),
-                        k.modifiers);
+        form_.key_press(press);
     }
 
     static const std::string& one(const std::vector<std::string>& args) {

@@ -31,6 +31,13 @@ constexpr std::array<int, 8> named_keys = {KeyEnter, KeyEscape, KeyBackspace, Ke
 constexpr std::array<int, 6> buttons = {LeftButton,  LeftButton,   LeftButton,
                                         RightButton, MiddleButton, LeftButton | RightButton};
 
+// The press of the key that types c on a plain keyboard.
+KeyPress typed(char c) {
+    const auto uc = static_cast<unsigned char>(c);
+    const char key = uc > 0x20 && uc < 0x7f ? static_cast<char>(std::toupper(uc)) : '\0';
+    return {key, 0, 0, std::string(1, c), false};
+}
+
 std::string describe(const Control& c) {
     return c.name();
 }
@@ -71,17 +78,17 @@ std::string EventPlayer::one_event(Choices& ch) {
     case 6:
     case 7: {
         const char c = likely_chars[ch.below(likely_chars.size())];
-        form_.type_char(c);
+        form_.key_press(typed(c));
         return std::string("type ") + c;
     }
     case 8:
         if (ch.below(2) == 0) {
             const auto c = static_cast<char>(ch.below(256));
-            form_.type_char(c);
+            form_.key_press(typed(c));
             return "type byte " + std::to_string(static_cast<unsigned char>(c));
         } else {
             const int k = named_keys[ch.below(named_keys.size())];
-            form_.type_key(k);
+            form_.key_press({0, k, 0, "", false});
             return "key " + std::to_string(k);
         }
     case 9: {
@@ -90,13 +97,15 @@ std::string EventPlayer::one_event(Choices& ch) {
                                                      "1E+400",  "0.000001", "-0",    "9,99"};
         if (ch.below(4) == 0) {
             platform_.clipboard = std::string(clips[ch.below(std::size(clips))]);
-            form_.shortcut('V', CtrlDown);
+            form_.key_press({'V', 0, CtrlDown, "", false});
             return "paste " + *platform_.clipboard;
         }
         const auto c = static_cast<char>('A' + ch.below(26));
         const int modifiers = static_cast<int>(ch.below(8));
-        if (!form_.shortcut(c, modifiers)) form_.type_char(c);
-        return std::string("shortcut ") + c + " " + std::to_string(modifiers);
+        const bool repeated = ch.below(4) == 0;
+        form_.key_press({c, 0, modifiers, std::string(1, c), repeated});
+        return std::string("shortcut ") + c + " " + std::to_string(modifiers) +
+               (repeated ? " repeated" : "");
     }
     default: {
         const int ms = static_cast<int>(ch.below(1200));

@@ -1,0 +1,31 @@
+// One key press as a keyboard gives it, and the face menu as the form offers it: what the
+// window, the scenario driver and the random player all hand to the form alike.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+struct KeyPress {
+    char key = 0;             // the printable character naming the key (letters upper-case), or 0
+    int named = 0;            // a KeyCode (Enter, Escape, Backspace ...), or 0
+    int modifiers = 0;        // KeyModifier bits held with it
+    std::string text;         // the characters the press types, as the keyboard layout makes them
+    bool auto_repeat = false; // sent again because the key is held down
+};
+
+// What the face menu's items do.
+enum class MenuCommand { Copy, Paste, AlwaysOnTop, Close };
+
+struct MenuItem {
+    MenuCommand command;
+    std::string_view label;    // "Copy"
+    std::string_view shortcut; // "Ctrl+C"
+    bool enabled;
+    bool checkable;
+    bool checked;
+    bool separator_before; // a line above it
+};
+
+} // namespace calc
