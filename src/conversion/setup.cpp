@@ -8,6 +8,7 @@
 #include "formats/number_text.h"
 #include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
@@ -74,8 +75,7 @@ void frmMain::lblConv_Click() {
     load_unit_lists(*this);
     arrow_on[lamp::Conversion].visible = true;
     Disable_ALL();
-    lblMath[0].enabled = true;
-    lblMath[1].enabled = true;
+    enable_keys_live_in(key::InSetup);
     conv_mode = true;
     lblTitle.caption = design::category_step;
     List2.list_index = list_pos;

@@ -4,6 +4,7 @@
 
 #include "formats/number_text.h"
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
@@ -29,8 +30,7 @@ std::string without_last(const std::string& text) {
 
 void frmMain::lblLog_Click() {
     Disable_ALL();
-    for (int i = 0; i <= 9; ++i) lblNumber.at(static_cast<std::size_t>(i)).enabled = true;
-    lblPosNeg.enabled = true;
+    enable_keys_live_in(key::InExponent);
     ee_mode = true;
     txtDecimal.enabled = false;
     txtEE.enabled = true;

@@ -6,16 +6,9 @@
 #include "formats/number_text.h"
 #include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
-
-namespace {
-
-void enable_digit_keys(frmMain& form) {
-    for (int i = 0; i <= 9; ++i) form.lblNumber.at(static_cast<std::size_t>(i)).enabled = true;
-}
-
-} // namespace
 
 void frmMain::lblSetDec_Click() {
     arrow_on[lamp::FractionDisplay].visible = false;
@@ -36,7 +29,7 @@ void frmMain::lblSetFrac_Click() {
 void frmMain::lblSetPrec_Click() {
     Disable_ALL();
     show_precision();
-    enable_digit_keys(*this);
+    enable_keys_live_in(key::InPrecision);
     if (!arrow_on[lamp::PrecisionEntry].visible) {
         arrow_on[lamp::PrecisionEntry].visible = true;
         picPrecision.visible = true;

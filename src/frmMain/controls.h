@@ -38,6 +38,13 @@ public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
+    // Names and places a control made without them (the keys, from the key table).
+    void define(std::string name, Container container, Rect design) {
+        name_ = std::move(name);
+        container_ = container;
+        design_ = design;
+    }
+
     const std::string& name() const { return name_; }
     Container container() const { return container_; }
     // Where the control lies now, relative to its container.
@@ -76,6 +83,7 @@ enum class Alignment { Left, Centre, Right };
 // itself to its text and keeps its anchor (left edge, centre or right edge) as it changes.
 class Label : public Control {
 public:
+    Label() : Control({}, Container::picBack1, Rect{}) {} // a key, until the key table defines it
     Label(std::string name, Container container, Rect design, std::string tag = {})
         : Control(std::move(name), container, design), tag(std::move(tag)) {}
     Label(std::string name, Container container, Rect design, std::string caption, FontKind font,

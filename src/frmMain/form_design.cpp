@@ -1,6 +1,7 @@
 // The form as designed: every control with its place, size, tag and state at start.
 #include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
@@ -14,10 +15,6 @@ constexpr auto L = FontKind::Large;
 constexpr auto Left = Alignment::Left;
 constexpr auto Centre = Alignment::Centre;
 constexpr auto Right = Alignment::Right;
-
-Label key(const char* name, int left, int top, int width, int height, const char* tag = "") {
-    return Label(name, Face, Rect{left, top, width, height}, tag);
-}
 
 Lamp make_lamp(int index, int left, int top, Lamp::Shape shape, bool lit) {
     const bool h = shape == Lamp::Shape::Horizontal;
@@ -34,40 +31,6 @@ frmMain::frmMain(Platform& platform)
     : picBack1("picBack1", Rect{0, 0, 3540, 3000}, true),
       picConvert("picConvert", Rect{105, 195, 3330, 855}, false),
       picPrecision("picPrecision", Rect{105, 195, 3330, 855}, false),
-      lblExit(key("lblExit", 3345, 30, 165, 135)),
-      lblSetDec(key("lblSetDec", 105, 1125, 1185, 195)),
-      lblLog(key("lblLog", 1395, 1125, 285, 210)), lblSin(key("lblSin", 1770, 1125, 405, 210)),
-      lblCos(key("lblCos", 2235, 1125, 405, 210)), lblTan(key("lblTan", 2685, 1125, 405, 210)),
-      lblcopy(key("lblcopy", 3210, 1125, 225, 210)),
-      lblSetFrac(key("lblSetFrac", 105, 1380, 1185, 195)),
-      lblPi(key("lblPi", 1395, 1380, 285, 210)), lblAsin(key("lblAsin", 1770, 1380, 405, 210)),
-      lblAcos(key("lblAcos", 2235, 1380, 405, 210)), lblAtan(key("lblAtan", 2685, 1380, 405, 210)),
-      lblBack(key("lblBack", 3210, 1380, 225, 210)), lblConv(key("lblConv", 105, 1635, 1185, 195)),
-      lblMC(key("lblMC", 1395, 1635, 285, 210)), lblClear(key("lblClear", 3210, 1635, 225, 210)),
-      lblStatusMode(key("lblStatusMode", 105, 1890, 1185, 195)),
-      lblMR(key("lblMR", 1395, 1890, 285, 210)), lblEnter(key("lblEnter", 3210, 1890, 225, 720)),
-      LBLDRG(key("LBLDRG", 105, 2145, 1185, 195)), lblMS(key("lblMS", 1395, 2145, 285, 210)),
-      lblSetPrec(key("lblSetPrec", 105, 2400, 1185, 195)),
-      lblMPlus(key("lblMPlus", 1395, 2415, 285, 210)),
-      lblPosNeg(key("lblPosNeg", 2040, 2400, 225, 210)),
-      lblNumber{key("lblNumber(0)", 1755, 2400, 225, 210, "0"),
-                key("lblNumber(1)", 1755, 2145, 225, 210, "1"),
-                key("lblNumber(2)", 2040, 2145, 225, 210, "2"),
-                key("lblNumber(3)", 2325, 2145, 225, 210, "3"),
-                key("lblNumber(4)", 1755, 1890, 225, 210, "4"),
-                key("lblNumber(5)", 2040, 1890, 225, 210, "5"),
-                key("lblNumber(6)", 2325, 1890, 225, 210, "6"),
-                key("lblNumber(7)", 1755, 1635, 225, 210, "7"),
-                key("lblNumber(8)", 2040, 1635, 225, 210, "8"),
-                key("lblNumber(9)", 2325, 1635, 225, 210, "9"),
-                key("lblNumber(10)", 2325, 2400, 225, 210, ".")},
-      lblMath{key("lblMath(0)", 2610, 2400, 225, 210, "+"),
-              key("lblMath(1)", 2610, 2145, 225, 210, "-"),
-              key("lblMath(2)", 2610, 1890, 225, 210, "*"),
-              key("lblMath(3)", 2610, 1635, 225, 210, "/")},
-      lblFunction{
-          key("lblFunction(0)", 2880, 2400, 225, 210), key("lblFunction(1)", 2880, 2145, 225, 210),
-          key("lblFunction(2)", 2880, 1890, 225, 210), key("lblFunction(3)", 2880, 1635, 225, 210)},
       lblStatus("lblStatus", Face, Rect{210, 300, 630, 120}, std::string(design::no_operation), S,
                 Left),
       lblDRGMode("lblDRGMode", Face, Rect{3030, 300, 270, 120}, "DEG", S, Right),
@@ -97,10 +60,11 @@ frmMain::frmMain(Platform& platform)
       List10("List10", false), Timer2("Timer2", 300), Timer3("Timer3", 300), platform_(platform) {
     Label1.visible = false;
     Label2.visible = false;
+    define_keys();
     register_controls();
+    wire_keys();
     wire_engine();
     wire_formats();
-    wire_functions();
     wire_conversion();
     wire_shell();
 }
@@ -109,26 +73,48 @@ void frmMain::register_controls() {
     // Drawing order: the face, the keys, the captions and lamps on it, then the panels with
     // their captions, then what is never seen.
     all_ = {&picBack1};
-    for (Label* k : {&lblExit,  &lblSetDec,  &lblLog, &lblSin,     &lblCos,        &lblTan,
-                     &lblcopy,  &lblSetFrac, &lblPi,  &lblAsin,    &lblAcos,       &lblAtan,
-                     &lblBack,  &lblConv,    &lblMC,  &lblClear,   &lblStatusMode, &lblMR,
-                     &lblEnter, &LBLDRG,     &lblMS,  &lblSetPrec, &lblMPlus,      &lblPosNeg}) {
-        all_.push_back(k);
+    for (const KeyRow& row : key_table()) {
+        if (row.container == Container::picBack1) all_.push_back(&row.label(*this));
     }
-    for (auto& k : lblNumber) all_.push_back(&k);
-    for (auto& k : lblMath) all_.push_back(&k);
-    for (auto& k : lblFunction) all_.push_back(&k);
     for (auto& l : arrow_on) all_.push_back(&l);
     for (Label* c : {&lblStatus, &lblDRGMode, &lblDigit, &Label1, &Label2, &LBLSTAT}) {
         all_.push_back(c);
     }
-    for (Control* c : std::initializer_list<Control*>{
-             &picConvert,   &lblTitle, &lblUnit,      &Label3,       &Label4,     &lblRight,
-             &picPrecision, &lblPrec,  &lblPrecision, &lblPrecStyle, &txtDecimal, &txtPrecision,
-             &txtEE,        &Text1,    &List1,        &List2,        &List3,      &List4,
-             &List5,        &List6,    &List7,        &List8,        &List9,      &List10,
-             &Timer2,       &Timer3}) {
+    for (Control* c : std::initializer_list<Control*>{&picConvert, &lblTitle, &lblUnit, &Label3}) {
         all_.push_back(c);
+    }
+    for (const KeyRow& row : key_table()) {
+        if (row.container == Container::picConvert) all_.push_back(&row.label(*this));
+    }
+    for (Control* c : std::initializer_list<Control*>{
+             &picPrecision, &lblPrec, &lblPrecision, &lblPrecStyle, &txtDecimal,
+             &txtPrecision, &txtEE,   &Text1,        &List1,        &List2,
+             &List3,        &List4,   &List5,        &List6,        &List7,
+             &List8,        &List9,   &List10,       &Timer2,       &Timer3}) {
+        all_.push_back(c);
+    }
+}
+
+void frmMain::define_keys() {
+    for (const KeyRow& row : key_table()) {
+        Label& key = row.label(*this);
+        key.define(std::string(row.name), row.container, row.rect);
+        key.tag = row.tag;
+        key.caption = row.caption;
+        key.font = row.font;
+        key.alignment = row.alignment;
+    }
+}
+
+void frmMain::wire_keys() {
+    for (const KeyRow& row : key_table()) {
+        Label& key = row.label(*this);
+        if (row.click != nullptr) key.onClick = [this, f = row.click] { f(*this); };
+        if (row.down != nullptr) key.onMouseDown = [this, f = row.down](int b) { f(*this, b); };
+        if (row.up != nullptr) key.onMouseUp = [this, f = row.up](int b) { f(*this, b); };
+        if (row.help != key::Help::None) {
+            key.onMouseMove = [this, &key](int) { show_hover(key); };
+        }
     }
 }
 

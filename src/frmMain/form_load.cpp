@@ -1,5 +1,6 @@
 // Start-up and the procedures that disable and enable every key at once.
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
@@ -11,33 +12,23 @@ void frmMain::Form_Load() {
     show_precision();
 }
 
-namespace {
-
-// The keys a modal entry takes away; Enter, clear and exit are never among them.
-template <typename F>
-void for_each_switchable_key(frmMain& f, F set) {
-    for (Label* k :
-         {&f.lblSetDec, &f.lblSetFrac, &f.lblConv, &f.LBLDRG, &f.lblSetPrec, &f.lblSin, &f.lblCos,
-          &f.lblTan, &f.lblAsin, &f.lblAcos, &f.lblAtan, &f.lblPi, &f.lblBack}) {
-        set(*k);
-    }
-    for (auto& k : f.lblFunction) set(k);
-    for (auto& k : f.lblMath) set(k);
-    set(f.lblPosNeg);
-    set(f.lblLog);
-    set(f.lblcopy);
-    for (auto& k : f.lblNumber) set(k);
-    for (Label* k : {&f.lblMPlus, &f.lblMC, &f.lblMR, &f.lblMS, &f.lblStatusMode}) set(*k);
-}
-
-} // namespace
-
 void frmMain::Disable_ALL() {
-    for_each_switchable_key(*this, [](Label& k) { k.enabled = false; });
+    // Enter, clear, exit and the set-up panel's keys are never switched off.
+    for (const KeyRow& row : key_table()) {
+        if (row.live != key::Always) row.label(*this).enabled = false;
+    }
 }
 
 void frmMain::Enable_ALL() {
-    for_each_switchable_key(*this, [](Label& k) { k.enabled = true; });
+    for (const KeyRow& row : key_table()) {
+        if (row.live != key::Always) row.label(*this).enabled = true;
+    }
+}
+
+void frmMain::enable_keys_live_in(unsigned modal) {
+    for (const KeyRow& row : key_table()) {
+        if ((row.live & modal) != 0) row.label(*this).enabled = true;
+    }
 }
 
 } // namespace calc

@@ -162,6 +162,8 @@ public:
     void Form_Load();
     void Disable_ALL();
     void Enable_ALL();
+    // Switches on the keys that stay live in a modal entry (a key::Live bit).
+    void enable_keys_live_in(unsigned modal);
 
     // ---- Entry display (src/frmMain/entry.cpp) -------------------------------------------------
     void txtDecimal_Change();
@@ -280,10 +282,11 @@ public:
 private:
     void wire_engine();
     void wire_formats();
-    void wire_functions();
     void wire_conversion();
     void wire_shell();
+    void define_keys();
     void register_controls();
+    void wire_keys();
     Control& mouse_target(Control& over);
     void key_path(int key, int shift, char ch);
     void settle_focus();

@@ -6,6 +6,7 @@
 #include "formats/number_text.h"
 #include "frmMain/design_values.h"
 #include "frmMain/frmMain.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
@@ -85,22 +86,15 @@ std::string frmMain::check_invariants() const {
     }
 
     // Which keys the situation leaves enabled.
-    for (const Control* c : all_) {
-        const auto* key = dynamic_cast<const Label*>(c);
-        if (key == nullptr || !key->is_key() || key == &lblEnter || key == &lblClear ||
-            key == &lblExit) {
-            continue;
-        }
+    for (const KeyRow& row : key_table()) {
+        if (row.live == key::Always) continue;
+        const Label& key = row.label(const_cast<frmMain&>(*this));
         bool allowed = true;
-        if (ee_mode || precision || setup) {
-            const bool is_digit = std::any_of(lblNumber.begin(), lblNumber.begin() + 10,
-                                              [&](const Label& d) { return &d == key; });
-            if (ee_mode) allowed = is_digit || key == &lblPosNeg;
-            if (precision) allowed = is_digit;
-            if (setup) allowed = key == &lblMath[0] || key == &lblMath[1];
-        }
-        if (key->enabled != allowed) {
-            return key->name() + (key->enabled ? " enabled" : " disabled") + " out of turn";
+        if (ee_mode) allowed = (row.live & key::InExponent) != 0;
+        if (precision) allowed = (row.live & key::InPrecision) != 0;
+        if (setup) allowed = (row.live & key::InSetup) != 0;
+        if (key.enabled != allowed) {
+            return key.name() + (key.enabled ? " enabled" : " disabled") + " out of turn";
         }
     }
     return {};

@@ -1,19 +1,9 @@
-// Which handler each event of the engine's controls runs.
+// Which handler each event of the entry field runs (the keys' handlers are in the key table).
 #include "frmMain/frmMain.h"
 
 namespace calc {
 
 void frmMain::wire_engine() {
-    for (int i = 0; i < static_cast<int>(lblNumber.size()); ++i) {
-        lblNumber[static_cast<std::size_t>(i)].onClick = [this, i] { lblNumber_Click(i); };
-    }
-    for (int i = 0; i < static_cast<int>(lblMath.size()); ++i) {
-        lblMath[static_cast<std::size_t>(i)].onClick = [this, i] { lblMath_Click(i); };
-    }
-    lblEnter.onClick = [this] { lblEnter_Click(); };
-    lblClear.onClick = [this] { lblClear_Click(); };
-    lblBack.onClick = [this] { lblBack_Click(); };
-    lblPosNeg.onClick = [this] { lblPosNeg_Click(); };
     txtDecimal.onChange = [this] { txtDecimal_Change(); };
     txtDecimal.onGotFocus = [this] { txtDecimal_GotFocus(); };
     txtDecimal.onKeyDown = [this](int key, int shift) { txtDecimal_KeyDown(key, shift); };

@@ -4,59 +4,20 @@
 
 #include <string_view>
 
+#include "frmMain/key_table.h"
+
 namespace calc {
 
-namespace {
-
-struct HoverRow {
-    std::string_view key; // control name
-    std::string_view text;
-};
-
-// The keys with a fixed text. The digit and operation keys take theirs from their Tag.
-constexpr HoverRow hover_rows[] = {
-    {"lblFunction(0)", "1 / VALUE"},
-    {"lblFunction(1)", "PERCENT VALUE"},
-    {"lblFunction(2)", "SQUARE"},
-    {"lblFunction(3)", "SQUARE ROOT"},
-    {"lblPi", "PI = 3.1415927"},
-    {"lblSin", "CALCULATE SINE VALUE"},
-    {"lblCos", "CALCULATE COSINE VALUE"},
-    {"lblTan", "CALCULATE TANGENT VALUE"},
-    {"lblAsin", "CALCULATE ARCSINE VALUE"},
-    {"lblAcos", "CALCULATE ARCCOSINE VALUE"},
-    {"lblAtan", "CALCULATE ARCTANGENT VALUE"},
-    {"LBLDRG", "SET DEGREE-RADIAN-GRADIENT MODE"},
-    {"lblMC", "CLEAR MEMORY"},
-    {"lblMS", "SET INTO MEMORY"},
-    {"lblMR", "RECALL FROM MEMORY"},
-    {"lblMPlus", "ADD INTO MEMORY"},
-    {"lblEnter", "ENTER / ACCEPT"},
-    {"lblClear", "CLEAR ALL"},
-    {"lblBack", "BACKSPACE"},
-    {"lblPosNeg", "POSITIVE / NEGATIVE VALUE"},
-    {"lblLog", "SCIENTIFIC FORMAT"},
-    {"lblSetDec", "DISPLAY RESULTS AS A DECIMAL VALUE"},
-    {"lblSetFrac", "DISPLAY RESULTS AS A FRACTIONAL VALUE"},
-    {"lblSetPrec", "SET DECIMAL PLACES AND FRACTION INCREMENTS"},
-    {"lblConv", "SET CONVERSION MODE AND UNITS"},
-    {"Label4", "SELECT PREVIOUS VALUE"},
-    {"lblRight", "SELECT NEXT VALUE"},
-    {"lblcopy", "COPY VALUE TO CLIPBOARD"},
-    {"lblStatusMode", "TURN STATUS MESSAGES ON / OFF"},
-};
-
-} // namespace
-
-std::optional<std::string> hover_text(const frmMain& form, const Control& key) {
-    for (const Label& k : form.lblNumber) {
-        if (&k == &key) return k.tag;
-    }
-    for (const Label& k : form.lblMath) {
-        if (&k == &key) return k.tag + " MODE";
-    }
-    for (const HoverRow& row : hover_rows) {
-        if (row.key == key.name()) return std::string(row.text);
+std::optional<std::string> hover_text(const frmMain& /*form*/, const Control& key) {
+    const KeyRow* row = key_row(key);
+    if (row == nullptr) return std::nullopt;
+    // The digit and operation keys name themselves by their Tag, not by a copy of it.
+    const std::string& tag = static_cast<const Label&>(key).tag;
+    switch (row->help) {
+    case key::Help::None: return std::nullopt;
+    case key::Help::Text: return std::string(row->help_text);
+    case key::Help::Tag: return tag;
+    case key::Help::TagMode: return tag + " MODE";
     }
     return std::nullopt;
 }

@@ -4,49 +4,38 @@
 // combinations), so nothing the calculator already did with the keyboard changes.
 #include "shell/keyboard_map.h"
 
-#include <array>
 #include <cctype>
 #include <utility>
+#include <vector>
 
 #include "formats/number_text.h"
 #include "frmMain/design_values.h"
+#include "frmMain/key_table.h"
 
 namespace calc {
 
 namespace {
 
-// clang-format off
-constexpr std::array<KeyBinding, 28> bindings = {{
-    {'S', 0, "lblSin", nullptr},
-    {'C', 0, "lblCos", nullptr},
-    {'T', 0, "lblTan", nullptr},
-    {'S', ShiftDown, "lblAsin", nullptr},
-    {'C', ShiftDown, "lblAcos", nullptr},
-    {'T', ShiftDown, "lblAtan", nullptr},
-    {'R', 0, "lblFunction(0)", nullptr}, // reciprocal
-    {'%', 0, "lblFunction(1)", nullptr}, // percent
-    {'Q', 0, "lblFunction(2)", nullptr}, // square
-    {'W', 0, "lblFunction(3)", nullptr}, // square root
-    {'P', 0, "lblPi", nullptr},
-    {'E', 0, "lblLog", nullptr},         // exponent entry
-    {'N', 0, "lblPosNeg", nullptr},
-    {'D', 0, "lblSetDec", nullptr},
-    {'F', 0, "lblSetFrac", nullptr},
-    {'K', 0, "lblSetPrec", nullptr},
-    {'G', 0, "LBLDRG", nullptr},         // angle mode: down and up as a click gives them
-    {'U', 0, "lblConv", nullptr},
-    {'H', 0, "lblStatusMode", nullptr},  // help line on or off
-    {'L', CtrlDown, "lblMC", nullptr},
-    {'R', CtrlDown, "lblMR", nullptr},
-    {'M', CtrlDown, "lblMS", nullptr},
-    {'P', CtrlDown, "lblMPlus", nullptr},
-    {'C', CtrlDown, "lblcopy", nullptr},
-    {'Q', CtrlDown, "lblExit", nullptr},
+// The keyboard's own actions; the face keys' shortcuts are in the key table.
+constexpr KeyBinding commands[] = {
     {'V', CtrlDown, {}, &frmMain::paste_value},
     {'X', 0, {}, &frmMain::swap_units},
     {'T', CtrlDown, {}, &frmMain::toggle_always_on_top},
-}};
-// clang-format on
+};
+
+std::vector<KeyBinding> all_bindings() {
+    std::vector<KeyBinding> all;
+    for (const KeyRow& row : key_table()) {
+        if (row.shortcut != 0) all.push_back({row.shortcut, row.modifiers, row.name, nullptr});
+    }
+    all.insert(all.end(), std::begin(commands), std::end(commands));
+    return all;
+}
+
+const std::vector<KeyBinding>& bindings() {
+    static const std::vector<KeyBinding> all = all_bindings();
+    return all;
+}
 
 bool is_letter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
@@ -65,13 +54,13 @@ std::size_t skip_digits(std::string_view s, std::size_t i) {
 } // namespace
 
 std::span<const KeyBinding> keyboard_map() {
-    return bindings;
+    return bindings();
 }
 
 const KeyBinding* find_binding(char key, int modifiers) {
     const char k = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     if (!is_letter(k)) modifiers &= ~ShiftDown;
-    for (const KeyBinding& b : bindings) {
+    for (const KeyBinding& b : bindings()) {
         if (b.key == k && b.modifiers == modifiers) return &b;
     }
     return nullptr;
