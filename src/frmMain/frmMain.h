@@ -165,7 +165,7 @@ public:
     // Switches on the keys that stay live in a modal entry (a key::Live bit).
     void enable_keys_live_in(unsigned modal);
 
-    // ---- Entry display (src/frmMain/entry.cpp) -------------------------------------------------
+    // ---- Entry rules and the number shown (src/frmMain/entry_rules.cpp) -------------------------
     void txtDecimal_Change();
     void check_input();
     void lblNumber_Click(int Index);
@@ -176,7 +176,7 @@ public:
     // An operator ending the number typed: pending operation, or a unit step in the set-up.
     void operator_typed(char op);
 
-    // ---- Pending operation and Enter (src/frmMain/enter.cpp) ----------------------------------
+    // ---- Pending operation and Enter (src/frmMain/pending_operation.cpp) -----------------------
     void lblMath_Click(int Index);
     void lblEnter_Click();
     void Form_KeyDown(int KeyCode, int Shift);

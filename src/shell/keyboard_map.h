@@ -1,5 +1,5 @@
 // The keyboard map: which key combination clicks which key of the face or runs which of the
-// keyboard's own actions, and the number rule of the paste.
+// keyboard's own actions.
 #pragma once
 
 #include <optional>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/pasted_number.h"
 #include "frmMain/frmMain.h"
 
 namespace calc {
@@ -24,11 +25,5 @@ std::span<const KeyBinding> keyboard_map();
 // The binding of a key with modifiers, or nullptr. Letters match their modifiers exactly;
 // for other characters Shift is not counted, since on many layouts it makes the character.
 const KeyBinding* find_binding(char key, int modifiers);
-
-// The entry a pasted text gives: the text must hold one number (blanks around it, an
-// optional sign, digits grouped by commas in threes before the point, an optional point and
-// decimals, an optional E exponent) within the calculator's range. The entry is that
-// number's default printing; nullopt refuses the paste.
-std::optional<std::string> pasted_entry(std::string_view text);
 
 } // namespace calc
