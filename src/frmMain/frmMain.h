@@ -1,6 +1,7 @@
 // The calculator: one form, its controls and form-level variables, and its event handlers.
 // The class is split over files by subsystem: src/frmMain (start-up, entry, Enter, clear),
-// src/formats, src/functions, src/conversion and src/shell.
+// src/formats, src/functions, src/conversion and src/shell. docs/ARCHITECTURE.md has the
+// layers, the path of one event from a click to the repaint, and where each thing lives.
 #pragma once
 
 #include <array>
