@@ -42,8 +42,6 @@ frmMain::frmMain(Platform& platform)
                Left),
       lblUnit("lblUnit", Conv, Rect{1215, 300, 900, 270}, "", L, Centre),
       Label3("Label3", Conv, Rect{105, 645, 1350, 120}, "ENTER TO ACCEPT", S, Left),
-      Label4("Label4", Conv, Rect{2775, 630, 90, 120}, "-", S, Right),
-      lblRight("lblRight", Conv, Rect{3090, 630, 90, 120}, "+", S, Right),
       lblPrec("lblPrec", Prec, Rect{105, 105, 900, 120}, "PRECISION:", S, Left),
       lblPrecision("lblPrecision", Prec, Rect{1590, 300, 150, 270}, "0", L, Centre),
       lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120},
