@@ -134,6 +134,9 @@ enum KeyCode : int {
     KeyHome = 36,
     KeyLeft = 37,
     KeyRight = 39,
+    KeyControl = 17, // the Ctrl key itself, pressed or released alone
+    KeyUp = 38,
+    KeyDown = 40,
     KeyDelete = 46
 };
 

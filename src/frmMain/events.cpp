@@ -158,15 +158,13 @@ void frmMain::advance_timers(int ms) {
     // timer by timer, so a tick that switches the other timer acts as it would in real time.
     while (ms > 0) {
         int quiet = ms;
-        for (const Timer* t : {&Timer2, &Timer3}) {
+        for (const Timer* t : {&Timer2, &Timer3, &tmrBadges}) {
             if (t->enabled) quiet = std::min(quiet, t->until_tick() - 1);
         }
-        Timer2.advance(quiet);
-        Timer3.advance(quiet);
+        for (Timer* t : {&Timer2, &Timer3, &tmrBadges}) t->advance(quiet);
         ms -= quiet;
         if (ms == 0) break;
-        Timer2.advance(1);
-        Timer3.advance(1);
+        for (Timer* t : {&Timer2, &Timer3, &tmrBadges}) t->advance(1);
         --ms;
     }
     end_of_event();

@@ -55,7 +55,8 @@ frmMain::frmMain(Platform& platform)
       Text1("Text1", Rect{285, 4380, 1335, 285}, 0, false), List1("List1", true),
       List2("List2", true), List3("List3", true), List4("List4", true), List5("List5", true),
       List6("List6", true), List7("List7", true), List8("List8", true), List9("List9", true),
-      List10("List10", false), Timer2("Timer2", 300), Timer3("Timer3", 300), platform_(platform) {
+      List10("List10", false), Timer2("Timer2", 300), Timer3("Timer3", 300),
+      tmrBadges("tmrBadges", 500), platform_(platform) {
     Label1.visible = false;
     Label2.visible = false;
     define_keys();
@@ -85,10 +86,10 @@ void frmMain::register_controls() {
         if (row.container == Container::picConvert) all_.push_back(&row.label(*this));
     }
     for (Control* c : std::initializer_list<Control*>{
-             &picPrecision, &lblPrec, &lblPrecision, &lblPrecStyle, &txtDecimal,
-             &txtPrecision, &txtEE,   &Text1,        &List1,        &List2,
-             &List3,        &List4,   &List5,        &List6,        &List7,
-             &List8,        &List9,   &List10,       &Timer2,       &Timer3}) {
+             &picPrecision, &lblPrec, &lblPrecision, &lblPrecStyle, &txtDecimal, &txtPrecision,
+             &txtEE,        &Text1,   &List1,        &List2,        &List3,      &List4,
+             &List5,        &List6,   &List7,        &List8,        &List9,      &List10,
+             &Timer2,       &Timer3,  &tmrBadges}) {
         all_.push_back(c);
     }
 }

@@ -66,9 +66,11 @@ public:
     // map first, then a named key, then the characters it types (never with Ctrl held).
     // False when the form took nothing of it.
     bool key_press(const KeyPress& press);
+    // A key let go: only the Ctrl key's release (KeyControl) means anything to the form.
+    void key_release(const KeyPress& release);
     // The face menu's items as they stand now, and running one of them.
     std::vector<MenuItem> face_menu() const;
-    void menu_command(MenuCommand command);
+    void menu_command(MenuCommand command, std::size_t index = 0);
 
     // ---- Reading the state ------------------------------------------------------------------
     Control* find(std::string_view name);
@@ -128,6 +130,8 @@ public:
 
     // Auto-repeat of the set-up's next (Timer2) and previous (Timer3) keys
     Timer Timer2, Timer3;
+    // The half second Ctrl is held before the keys show their shortcuts
+    Timer tmrBadges;
 
     // ---- The situation, by name: each reads the one caption or lamp that holds it ------------
     bool precision_open() const { return arrow_on[lamp::PrecisionEntry].visible; }
@@ -270,6 +274,27 @@ public:
     // letter, case-blind, wrapping (src/conversion/letter_jump.cpp).
     void letter_jump(char letter);
 
+    // ---- History of results and shortcut badges (src/shell/history.cpp) -------------------------
+    struct Result {
+        std::string shown; // the number as the display showed it
+        std::string value; // its full value, as the entry held it
+    };
+    static constexpr std::size_t history_limit = 20;
+    // The results of this run, newest first.
+    const std::vector<Result>& history() const { return history_; }
+    void record_result();                  // after an Enter that computed, unless it ended in ERROR
+    void recall_result(std::size_t index); // as a paste of that number, in normal use
+    void recall_older();                   // Ctrl+Up: the next older result
+    void recall_newer();                   // Ctrl+Down: the next newer one
+    void clear_history();
+    // One number's text made the entry as a paste makes it; false when the text is refused.
+    bool enter_number_text(std::string_view text);
+    void ctrl_pressed();
+    void ctrl_released();
+    void tmrBadges_Timer();
+    // Ctrl has been held for half a second in normal use: the keys show their shortcuts.
+    bool shortcut_badges_shown() const;
+
     // ---- Shared procedures ----------------------------------------------------------------------
     // The error display: default pointer, one yield, entry "0", then "ERROR" shown.
     void error_display();
@@ -298,6 +323,10 @@ private:
     TextField* focus_ = nullptr;
     Control* pressed_ = nullptr;   // the control that took the mouse when a button went down
     bool in_focus_events_ = false; // a focus handler is running: nested moves fire none
+    std::vector<Result> history_;  // newest first
+    int history_pos_ = -1;         // the result Ctrl+Up/Down last recalled; -1: none since
+    bool ctrl_held_ = false;       // the Ctrl key is down
+    bool badges_due_ = false;      // it has been down for the half second
 };
 
 } // namespace calc

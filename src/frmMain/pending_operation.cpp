@@ -52,6 +52,8 @@ void frmMain::do_enter() {
             close_precision_entry();
             if (conv_mode) convert_value();
             do_format();
+            // A computed result is kept for recall; Enter with nothing to compute only formats.
+            if (op != '\0' || conv_mode) record_result();
             set_pointer(MousePointer::Default);
         }
         do_events();

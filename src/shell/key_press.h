@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace calc {
 
@@ -16,16 +17,18 @@ struct KeyPress {
 };
 
 // What the face menu's items do.
-enum class MenuCommand { Copy, Paste, AlwaysOnTop, Close };
+enum class MenuCommand { Copy, Paste, AlwaysOnTop, Close, History, Recall, ClearHistory };
 
 struct MenuItem {
     MenuCommand command;
-    std::string_view label;    // "Copy"
-    std::string_view shortcut; // "Ctrl+C"
-    bool enabled;
-    bool checkable;
-    bool checked;
-    bool separator_before; // a line above it
+    std::string label;    // "Copy"
+    std::string shortcut; // "Ctrl+C"
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+    bool separator_before = false;   // a line above it
+    std::size_t index = 0;           // Recall: which result, newest first
+    std::vector<MenuItem> submenu{}; // History: its items
 };
 
 } // namespace calc

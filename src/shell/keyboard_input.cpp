@@ -23,6 +23,16 @@ bool frmMain::key_press(const KeyPress& press) {
         }
         if (shortcut(press.key, press.modifiers)) return true;
     }
+    if (press.named == KeyControl) {
+        ctrl_pressed();
+        return true;
+    }
+    for (const NamedKeyBinding& b : named_key_commands()) {
+        if (press.named == b.named && press.modifiers == b.modifiers) {
+            (this->*b.action)();
+            return true;
+        }
+    }
     if (press.named != 0) {
         type_key(press.named, press.modifiers);
         return true;
@@ -38,24 +48,47 @@ bool frmMain::key_press(const KeyPress& press) {
     return typed;
 }
 
-std::vector<MenuItem> frmMain::face_menu() const {
-    const bool on_top_possible = platform_.can_keep_above();
-    return {
-        {MenuCommand::Copy, "Copy", "Ctrl+C", lblcopy.enabled, false, false, false},
-        {MenuCommand::Paste, "Paste", "Ctrl+V", in_normal_use(), false, false, false},
-        {MenuCommand::AlwaysOnTop, "Always on top", "Ctrl+T", on_top_possible, true, always_on_top,
-         false},
-        {MenuCommand::Close, "Close", "Ctrl+Q", true, false, false, true},
-    };
+void frmMain::key_release(const KeyPress& release) {
+    if (release.named == KeyControl) ctrl_released();
 }
 
-void frmMain::menu_command(MenuCommand command) {
+std::vector<MenuItem> frmMain::face_menu() const {
+    const bool normal = in_normal_use();
+    MenuItem results{MenuCommand::History, "History", ""};
+    results.enabled = !history_.empty();
+    for (std::size_t i = 0; i < history_.size(); ++i) {
+        MenuItem item{MenuCommand::Recall, history_[i].shown, ""};
+        item.enabled = normal;
+        item.index = i;
+        results.submenu.push_back(item);
+    }
+    MenuItem clear{MenuCommand::ClearHistory, "Clear history", ""};
+    clear.separator_before = true;
+    results.submenu.push_back(clear);
+
+    MenuItem copy{MenuCommand::Copy, "Copy", "Ctrl+C"};
+    copy.enabled = lblcopy.enabled;
+    MenuItem paste{MenuCommand::Paste, "Paste", "Ctrl+V"};
+    paste.enabled = normal;
+    MenuItem on_top{MenuCommand::AlwaysOnTop, "Always on top", "Ctrl+T"};
+    on_top.enabled = platform_.can_keep_above();
+    on_top.checkable = true;
+    on_top.checked = always_on_top;
+    MenuItem close{MenuCommand::Close, "Close", "Ctrl+Q"};
+    close.separator_before = true;
+    return {copy, paste, results, on_top, close};
+}
+
+void frmMain::menu_command(MenuCommand command, std::size_t index) {
     // Each item does what its keyboard shortcut does.
     switch (command) {
     case MenuCommand::Copy: copy_value(); break;
     case MenuCommand::Paste: paste_value(); break;
     case MenuCommand::AlwaysOnTop: toggle_always_on_top(); break;
     case MenuCommand::Close: click_key(lblExit); break;
+    case MenuCommand::History: break; // a submenu, chosen through its items
+    case MenuCommand::Recall: recall_result(index); break;
+    case MenuCommand::ClearHistory: clear_history(); break;
     }
 }
 

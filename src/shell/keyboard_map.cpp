@@ -23,6 +23,11 @@ constexpr KeyBinding commands[] = {
     {'T', CtrlDown, {}, &frmMain::toggle_always_on_top},
 };
 
+constexpr NamedKeyBinding named_commands[] = {
+    {KeyUp, CtrlDown, "Ctrl+Up", &frmMain::recall_older},
+    {KeyDown, CtrlDown, "Ctrl+Down", &frmMain::recall_newer},
+};
+
 std::vector<KeyBinding> all_bindings() {
     std::vector<KeyBinding> all;
     for (const KeyRow& row : key_table()) {
@@ -42,6 +47,10 @@ bool is_letter(char c) {
 }
 
 } // namespace
+
+std::span<const NamedKeyBinding> named_key_commands() {
+    return named_commands;
+}
 
 std::span<const KeyBinding> keyboard_map() {
     return bindings();
@@ -90,14 +99,7 @@ void frmMain::copy_value() {
 
 void frmMain::paste_value() {
     if (!in_normal_use()) return;
-    const auto clip = platform().clipboard_text();
-    if (!clip) return;
-    const auto entry = pasted_entry(*clip);
-    if (!entry) return;
-    // The length limit follows the sign as the sign key keeps it.
-    txtDecimal.max_length =
-        entry->starts_with('-') ? design::signed_entry_length : design::entry_length;
-    txtDecimal.set_text(*entry);
+    if (const auto clip = platform().clipboard_text()) enter_number_text(*clip);
 }
 
 void frmMain::swap_units() {

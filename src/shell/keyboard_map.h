@@ -22,6 +22,15 @@ struct KeyBinding {
 // Every binding, the face keys first.
 std::span<const KeyBinding> keyboard_map();
 
+// Commands on named keys with modifiers: Ctrl+Up and Ctrl+Down walk the history.
+struct NamedKeyBinding {
+    int named;              // a KeyCode
+    int modifiers;          // exactly these held
+    std::string_view chord; // as the README and the manual page write it
+    void (frmMain::*action)();
+};
+std::span<const NamedKeyBinding> named_key_commands();
+
 // The binding of a key with modifiers, or nullptr. Letters match their modifiers exactly;
 // for other characters Shift is not counted, since on many layouts it makes the character.
 const KeyBinding* find_binding(char key, int modifiers);

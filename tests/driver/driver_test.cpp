@@ -30,7 +30,8 @@ TEST(ScenarioDriver, ReportsAndExitStatuses) {
          "line 2: txtDecimal.Text expected 8, got 7\nline 3: txtDecimal.Text expected 9, got 7\n"},
         {"expect txtDecimal.Text 8\nfrobnicate\nexpect txtDecimal.Text 9\n", 2,
          "line 1: txtDecimal.Text expected 8, got \nline 2: unknown command \"frobnicate\"; "
-         "expected click, down, up, move, type, key, clipboard, wait, print or expect\n"},
+         "expected click, down, up, move, type, key, hold, release, clipboard, wait, print or "
+         "expect\n"},
         {"  type 7\n\texpect txtDecimal.Text 7\n", 0, ""},
         {"expect\n", 2, "line 1: expected: expect P VALUE, found \"expect\"\n"},
         {"click lblNothing\n", 2, "line 1: unknown control lblNothing\n"},

@@ -38,7 +38,8 @@ int named_key(const std::string& name) {
     static const std::pair<const char*, int> keys[] = {
         {"Enter", KeyEnter},   {"Escape", KeyEscape}, {"Backspace", KeyBackspace},
         {"Delete", KeyDelete}, {"Left", KeyLeft},     {"Right", KeyRight},
-        {"Home", KeyHome},     {"End", KeyEnd}};
+        {"Home", KeyHome},     {"End", KeyEnd},       {"Up", KeyUp},
+        {"Down", KeyDown}};
     for (const auto& [n, code] : keys) {
         if (name == n) return code;
     }
@@ -94,6 +95,15 @@ public:
             for (const char c : rest) form_.type_char(c);
         } else if (command == "key") {
             press(chord_of(one(args)));
+        } else if (command == "hold" || command == "release") {
+            // A modifier pressed and let go on its own; only Ctrl means anything to the form.
+            if (one(args) != "Ctrl") throw UnknownInput{"expected: " + command + " Ctrl"};
+            const KeyPress ctrl{0, KeyControl, CtrlDown, "", false};
+            if (command == "hold") {
+                form_.key_press(ctrl);
+            } else {
+                form_.key_release(ctrl);
+            }
         } else if (command == "clipboard") {
             // No argument: the clipboard holds no text at all.
             platform_.clipboard =
@@ -144,8 +154,8 @@ public:
             }
         } else {
             throw UnknownInput{"unknown command \"" + command +
-                               "\"; expected click, down, up, move, type, key, clipboard, wait, "
-                               "print or expect"};
+                               "\"; expected click, down, up, move, type, key, hold, release, "
+                               "clipboard, wait, print or expect"};
         }
         return true;
     }
@@ -185,6 +195,14 @@ private:
         if (p == "moves") return std::to_string(platform_.moves);
         if (p == "exited") return platform_.exited ? "true" : "false";
         if (p == "ontop") return form_.always_on_top ? "true" : "false";
+        if (p == "badges") return form_.shortcut_badges_shown() ? "true" : "false";
+        if (p == "history") {
+            std::string shown;
+            for (const auto& result : form_.history()) {
+                shown += (shown.empty() ? "" : " | ") + result.shown;
+            }
+            return shown;
+        }
         if (auto v = form_.variable(p)) return *v;
         const auto dot = p.find('.');
         if (dot == std::string::npos) throw UnknownInput{"unknown property " + p};
