@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 #include "frmMain/platform.h"
@@ -33,8 +34,7 @@ TEST(SkinTest, BakedSpritesAreWhatTheRenderersDraw) {
     Skin baked(true);
     Skin drawn(false);
     for (const qreal dpr : scales) {
-        for (const Picture p :
-             {Picture::Face, Picture::Panel, Picture::LampHorizontal, Picture::LampVertical}) {
+        for (const Picture p : all_pictures) {
             expect_same({baked.picture(p, dpr), {}, {}}, {drawn.picture(p, dpr), {}, {}},
                         Skin::picture_key(p), dpr);
         }
@@ -126,6 +126,88 @@ TEST(SkinTest, TextSpritesSitWhereDrawnTextWould) {
             EXPECT_LE(worst, 4);
             EXPECT_FALSE(direct == QImage(direct.size(), direct.format())); // some ink drawn
         }
+    }
+}
+
+// The 6 x 8 captions keep an even stroke at every scale: along any device row (or column)
+// lying wholly inside one row (column) of font pixels, each run of ink weighs a whole number
+// of font pixels at that scale. Repeating whole device pixels breaks this between whole
+// scales, where some strokes come out one pixel wide and others two.
+TEST(SkinTest, SmallCaptionStrokesAreEvenAtEveryScale) {
+    Skin skin(false);
+    for (const qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
+        for (const char c : std::string_view("STATUS:DEGRADPLCMN-+1")) {
+            SCOPED_TRACE(std::string(1, c) + " at " + std::to_string(dpr));
+            const QImage& glyph = skin.small_glyph(c, dpr);
+            ASSERT_EQ(glyph.size(), QSize(qCeil(6 * dpr - 0.01), qCeil(8 * dpr - 0.01)));
+            auto inside_one_font_pixel = [dpr](int device) {
+                return qFloor(device / dpr) == qFloor((device + 1) / dpr - 1e-9);
+            };
+            auto check_runs = [&](int lines, int length, auto alpha_at) {
+                for (int line = 0; line < lines; ++line) {
+                    if (!inside_one_font_pixel(line)) continue;
+                    qreal run = 0;
+                    for (int i = 0; i <= length; ++i) {
+                        const int a = i < length ? alpha_at(line, i) : 0;
+                        if (a > 0) {
+                            run += a / 255.0;
+                            continue;
+                        }
+                        if (run == 0) continue;
+                        const qreal pixels = run / dpr;
+                        EXPECT_NEAR(pixels, std::round(pixels), 0.05) << "line " << line;
+                        run = 0;
+                    }
+                }
+            };
+            check_runs(glyph.height(), glyph.width(),
+                       [&](int y, int x) { return qAlpha(glyph.pixel(x, y)); });
+            check_runs(glyph.width(), glyph.height(),
+                       [&](int x, int y) { return qAlpha(glyph.pixel(x, y)); });
+        }
+    }
+}
+
+// The precision panel's captions, in either display style, lie on bare glass: no key is
+// drawn under any character of them.
+TEST(SkinTest, PrecisionCaptionsLieOnBareGlass) {
+    Skin skin(false);
+    const QImage& panel = skin.picture(Picture::PrecisionPanel, 1);
+    for (Label frmMain::*style : {&frmMain::lblSetDec, &frmMain::lblSetFrac}) {
+        FakePlatform platform;
+        frmMain form(platform);
+        form.start();
+        for (Label* key : {&(form.*style), &form.lblSetPrec}) {
+            form.mouse_down(*key, LeftButton);
+            form.mouse_up(*key, LeftButton);
+        }
+        ASSERT_TRUE(form.picPrecision.visible);
+        const QPointF origin = pixel_rect(form, form.picPrecision).topLeft();
+        int captions = 0;
+        for (const Control* c : form.controls()) {
+            const auto* label = dynamic_cast<const Label*>(c);
+            if (label == nullptr || c->container() != Container::picPrecision ||
+                label->font == FontKind::None || label->caption.empty()) {
+                continue;
+            }
+            ++captions;
+            SCOPED_TRACE(label->caption);
+            // The label's box and the character cells drawn from its top left.
+            const QSize cell = label->font == FontKind::Large ? large_cell : small_cell;
+            QRectF box = pixel_rect(form, *c).translated(-origin);
+            box |= QRectF(
+                box.topLeft(),
+                QSizeF(cell.width() * static_cast<qreal>(label->caption.size()), cell.height()));
+            const QRect at = box.toAlignedRect();
+            ASSERT_TRUE(panel.rect().contains(at));
+            // The glass changes only from top to bottom.
+            for (int y = at.top(); y <= at.bottom(); ++y) {
+                for (int x = at.left(); x <= at.right(); ++x) {
+                    ASSERT_EQ(panel.pixel(x, y), panel.pixel(at.left(), y)) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(captions, 3);
     }
 }
 

@@ -79,8 +79,11 @@ void paint_form(QPainter& painter, const frmMain& form, Skin& skin, qreal dpr) {
         if (!c->visible || !container_shown(form, *c)) continue;
         if (c == &form.picBack1) {
             draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::Face, dpr), dpr);
-        } else if (c == &form.picConvert || c == &form.picPrecision) {
-            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::Panel, dpr), dpr);
+        } else if (c == &form.picConvert) {
+            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::UnitPanel, dpr), dpr);
+        } else if (c == &form.picPrecision) {
+            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::PrecisionPanel, dpr),
+                         dpr);
         } else if (const auto* lamp = dynamic_cast<const Lamp*>(c)) {
             const Picture p = lamp->shape == Lamp::Shape::Horizontal ? Picture::LampHorizontal
                                                                      : Picture::LampVertical;

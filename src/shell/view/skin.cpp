@@ -36,7 +36,8 @@ void register_fonts() {
 QString source_of(Picture which) {
     switch (which) {
     case Picture::Face: return QStringLiteral(":/skin/face.svg");
-    case Picture::Panel: return QStringLiteral(":/skin/panel.svg");
+    case Picture::UnitPanel: return QStringLiteral(":/skin/panel.svg");
+    case Picture::PrecisionPanel: return QStringLiteral(":/skin/panel_precision.svg");
     case Picture::LampHorizontal: return QStringLiteral(":/skin/lamp_h.svg");
     case Picture::LampVertical: return QStringLiteral(":/skin/lamp_v.svg");
     }
@@ -119,7 +120,8 @@ Skin::~Skin() = default;
 QSize Skin::picture_size(Picture which) {
     switch (which) {
     case Picture::Face: return {236, 200};
-    case Picture::Panel: return {222, 57};
+    case Picture::UnitPanel:
+    case Picture::PrecisionPanel: return {222, 57};
     case Picture::LampHorizontal: return {9, 4};
     case Picture::LampVertical: return {4, 6};
     }
@@ -191,8 +193,10 @@ Sprite Skin::render_picture(Picture which, qreal dpr) {
 
 Sprite Skin::render_small_glyph(char c, qreal dpr) {
     register_fonts();
-    // The pixel font has one size only: draw the glyph at scale 1, then enlarge each pixel,
-    // which keeps it sharp where a smooth scaling would blur it.
+    // The pixel font has one size only: draw the glyph at scale 1, then give each device pixel
+    // the share of it that the enlarged font pixels cover. At whole scales that enlarges each
+    // pixel exactly; between them every stroke keeps the same weight, where repeating whole
+    // pixels would make some strokes one device pixel wide and others two.
     QFont font(QString::fromLatin1(small_family));
     font.setPixelSize(small_cell.height());
     font.setStyleStrategy(QFont::NoAntialias);
@@ -208,9 +212,29 @@ Sprite Skin::render_small_glyph(char c, qreal dpr) {
     painter.drawText(x, metrics.ascent(), text);
     painter.end();
 
-    QImage scaled =
-        cell.scaled(device_size(small_cell, dpr), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    scaled.setDevicePixelRatio(dpr);
+    // The length of a device pixel that one enlarged font pixel covers, along one axis.
+    auto overlap = [dpr](int device, int font_pixel) {
+        const qreal from = qMax<qreal>(device, font_pixel * dpr);
+        const qreal to = qMin<qreal>(device + 1, (font_pixel + 1) * dpr);
+        return qMax<qreal>(0, to - from);
+    };
+    const QSize size = device_size(small_cell, dpr);
+    QImage scaled = blank(size, dpr);
+    for (int dy = 0; dy < size.height(); ++dy) {
+        auto* row = reinterpret_cast<QRgb*>(scaled.scanLine(dy));
+        for (int dx = 0; dx < size.width(); ++dx) {
+            qreal cover = 0;
+            for (int fy = qFloor(dy / dpr); fy < small_cell.height() && fy * dpr < dy + 1; ++fy) {
+                for (int fx = qFloor(dx / dpr); fx < small_cell.width() && fx * dpr < dx + 1;
+                     ++fx) {
+                    cover += overlap(dy, fy) * overlap(dx, fx) * qAlpha(cell.pixel(fx, fy)) / 255.0;
+                }
+            }
+            const int alpha = qRound(qMin<qreal>(cover, 1) * 255);
+            row[dx] = qPremultiply(
+                qRgba(caption_colour.red(), caption_colour.green(), caption_colour.blue(), alpha));
+        }
+    }
     return {scaled, {}, {}};
 }
 

@@ -23,7 +23,10 @@ namespace calc::view {
 
 class BakedSkin;
 
-enum class Picture { Face, Panel, LampHorizontal, LampVertical };
+enum class Picture { Face, UnitPanel, LampHorizontal, LampVertical, PrecisionPanel };
+inline constexpr Picture all_pictures[] = {Picture::Face, Picture::UnitPanel,
+                                           Picture::LampHorizontal, Picture::LampVertical,
+                                           Picture::PrecisionPanel};
 
 // Caption colours: pale green on the display glass, light grey for the help line on the body.
 inline const QColor caption_colour{0xd8, 0xf5, 0xdf};

@@ -88,8 +88,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         QList<QPair<QString, Sprite>> sprites;
-        for (const Picture p :
-             {Picture::Face, Picture::Panel, Picture::LampHorizontal, Picture::LampVertical}) {
+        for (const Picture p : calc::view::all_pictures) {
             sprites.append({Skin::picture_key(p), Skin::render_picture(p, scale)});
         }
         for (char c = 0x20; c < 0x7f; ++c) {
