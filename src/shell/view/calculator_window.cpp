@@ -14,10 +14,9 @@
 #include <cmath>
 #include <exception>
 
-#include "shell/hover.h"
 #include "shell/keyboard_map.h"
+#include "shell/view/face_access.h"
 #include "shell/view/face_painter.h"
-#include "shell/view/key_access.h"
 
 namespace calc::view {
 
@@ -84,23 +83,13 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Calculator"));
 
-    install_key_accessibility();
-    for (Control* c : form_.controls()) {
-        const auto* label = dynamic_cast<const Label*>(c);
-        if (label == nullptr) continue;
-        auto name = hover_text(form_, *label);
-        if (!name && label == &form_.lblExit) name = "EXIT";
-        if (!name) continue;
-        Control* key = c;
-        auto* spot = new KeyHotSpot(this, *label, QString::fromStdString(*name), [this, key] {
-            if (depth_ > 0) return; // never a click inside a running handler
-            dispatch([this, key] {
-                form_.mouse_down(*key, LeftButton);
-                form_.mouse_up(*key, LeftButton);
-            });
+    access_ = std::make_unique<FaceAccessibility>(*this, form_, [this](Control& key) {
+        if (depth_ > 0) return; // never a click inside a running handler
+        dispatch([this, &key] {
+            form_.mouse_down(key, LeftButton);
+            form_.mouse_up(key, LeftButton);
         });
-        spots_.push_back(spot);
-    }
+    });
 
     timer2_.setTimerType(Qt::PreciseTimer);
     timer3_.setTimerType(Qt::PreciseTimer);
@@ -133,7 +122,7 @@ void CalculatorWindow::after_event() {
     sync_timer(timer2_, form_.Timer2);
     sync_timer(timer3_, form_.Timer3);
     setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
-    for (KeyHotSpot* spot : spots_) spot->follow(form_);
+    access_->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
     apply_always_on_top();
     update();

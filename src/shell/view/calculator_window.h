@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <utility>
-#include <vector>
 
 #include "frmMain/frmMain.h"
 #include "frmMain/platform.h"
@@ -17,7 +17,7 @@
 
 namespace calc::view {
 
-class KeyHotSpot;
+class FaceAccessibility;
 
 class CalculatorWindow : public QWidget, private Platform {
 public:
@@ -63,7 +63,8 @@ private:
     frmMain form_;
     QTimer timer2_;
     QTimer timer3_;
-    std::vector<KeyHotSpot*> spots_;
+    // What screen readers see of the face.
+    std::unique_ptr<FaceAccessibility> access_;
     int depth_ = 0;                 // handlers running (more than one inside do_events)
     bool moving_myself_ = false;    // following the pointer where the window system won't
     bool moved_this_press_ = false; // the window system's move began since the last press
