@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "shell/view/calculator_window.h"
 #include "shell/view/face_painter.h"
 
@@ -117,10 +119,13 @@ TEST_F(KeyboardMenuTest, RightClickOnTheBareFaceOpensTheMenu) {
     EXPECT_EQ(window.face_menu(), nullptr); // over a key: no menu
     right_click(bare_face());
     ASSERT_NE(window.face_menu(), nullptr);
-    const QList<QAction*> items = entries();
-    ASSERT_EQ(items.size(), 4);
+    QList<QAction*> items = entries();
+    ASSERT_EQ(items.size(), 5);
     EXPECT_TRUE(items[0]->text().startsWith("Copy"));
     EXPECT_TRUE(items[1]->text().startsWith("Paste"));
+    EXPECT_EQ(items[2]->text(), "History");
+    EXPECT_NE(items[2]->menu(), nullptr);
+    items.removeAt(2); // the switch and Close, as before the history came
     EXPECT_TRUE(items[2]->text().startsWith("Always on top"));
     EXPECT_TRUE(items[3]->text().startsWith("Close"));
     EXPECT_TRUE(items[2]->isCheckable());
@@ -139,8 +144,8 @@ TEST_F(KeyboardMenuTest, RightClickOnTheBareFaceOpensTheMenu) {
 
     // Opened again, it shows the switch on.
     right_click(bare_face());
-    ASSERT_EQ(entries().size(), 4);
-    EXPECT_TRUE(entries()[2]->isChecked());
+    ASSERT_EQ(entries().size(), 5);
+    EXPECT_TRUE(entries()[3]->isChecked());
     window.face_menu()->close();
 }
 
@@ -149,11 +154,32 @@ TEST_F(KeyboardMenuTest, DuringAModalEntryCopyAndPasteAreOff) {
     ASSERT_TRUE(form().picPrecision.visible);
     // A disabled key counts as bare face.
     right_click(pixel_rect(form(), form().lblSin).center());
-    ASSERT_EQ(entries().size(), 4);
+    ASSERT_EQ(entries().size(), 5);
     EXPECT_FALSE(entries()[0]->isEnabled());
     EXPECT_FALSE(entries()[1]->isEnabled());
-    EXPECT_TRUE(entries()[2]->isEnabled());
     EXPECT_TRUE(entries()[3]->isEnabled());
+    EXPECT_TRUE(entries()[4]->isEnabled());
+    window.face_menu()->close();
+}
+
+// A result chosen from the History submenu becomes the entry; the submenu lists the newest
+// first.
+TEST_F(KeyboardMenuTest, HistorySubmenuRecallsAResult) {
+    for (const char* sum : {"2+3", "4*5"}) {
+        key(Qt::Key_Escape, Qt::NoModifier, "");
+        for (const char c : std::string(sum)) key(c, Qt::NoModifier, QString(QChar(c)));
+        key(Qt::Key_Return, Qt::NoModifier, "");
+    }
+    key(Qt::Key_Escape, Qt::NoModifier, "");
+    right_click(bare_face());
+    QMenu* history = entries()[2]->menu();
+    ASSERT_NE(history, nullptr);
+    const QList<QAction*> results = history->actions();
+    ASSERT_GE(results.size(), 2);
+    EXPECT_EQ(results[0]->text(), "20");
+    EXPECT_EQ(results[1]->text(), "5");
+    results[1]->trigger();
+    EXPECT_EQ(form().txtDecimal.text(), "5");
     window.face_menu()->close();
 }
 

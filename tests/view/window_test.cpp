@@ -16,6 +16,7 @@
 #include "shell/view/calculator_window.h"
 #include "shell/view/face_painter.h"
 #include "shell/view/key_access.h"
+#include "shell/view/shortcut_badges.h"
 
 namespace calc::view {
 namespace {
@@ -168,6 +169,34 @@ TEST_F(WindowTest, KeysAreDescribedByTheirHelpText) {
     }
     type("12");
     EXPECT_EQ(window.accessibleDescription(), "12");
+}
+
+// Held Ctrl shows each key's shortcut in a badge over its corner, drawn on the window itself.
+TEST_F(WindowTest, HeldCtrlShowsShortcutBadges) {
+    const KeyRow* sine = key_row(form().lblSin);
+    ASSERT_NE(sine, nullptr);
+    const QPoint spot = badge_rect(form(), *sine).center().toPoint();
+    auto pixel = [&] { return window.grab().toImage().pixelColor(spot); };
+    const QColor bare = pixel();
+    form().key_press({0, KeyControl, CtrlDown, "", false});
+    form().advance_timers(600);
+    ASSERT_TRUE(form().shortcut_badges_shown());
+    const QImage shown = window.grab().toImage();
+    // The badge is dark, the face under it is not; somewhere inside is the letter's ink.
+    const QRect badge = badge_rect(form(), *sine).toAlignedRect();
+    int dark = 0;
+    int bright = 0;
+    for (int y = badge.top() + 1; y < badge.bottom(); ++y) {
+        for (int x = badge.left() + 1; x < badge.right(); ++x) {
+            const int value = shown.pixelColor(x, y).value();
+            dark += value < 60 ? 1 : 0;
+            bright += value > 180 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, badge.width() * badge.height() / 3);
+    EXPECT_GT(bright, 2);
+    form().key_release({0, KeyControl, 0, "", false});
+    EXPECT_EQ(pixel(), bare);
 }
 
 TEST_F(WindowTest, AccessiblePressClicksTheKey) {

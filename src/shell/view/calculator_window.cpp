@@ -14,7 +14,6 @@
 #include <cmath>
 #include <exception>
 
-#include "shell/keyboard_map.h"
 #include "shell/view/face_access.h"
 #include "shell/view/face_painter.h"
 
@@ -58,14 +57,11 @@ int named_key(int qt_key) {
     case Qt::Key_Right: return KeyRight;
     case Qt::Key_Home: return KeyHome;
     case Qt::Key_End: return KeyEnd;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Control: return KeyControl;
     default: return 0;
     }
-}
-
-// The key of the always-on-top switch in the keyboard map.
-bool is_on_top_switch(char key, int shift) {
-    const KeyBinding* binding = find_binding(key, shift);
-    return binding != nullptr && binding->action == &frmMain::toggle_always_on_top;
 }
 
 int to_pixels(int twips) {
@@ -95,6 +91,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
     timer3_.setTimerType(Qt::PreciseTimer);
     connect(&timer2_, &QTimer::timeout, this, [this] { tick(form_.Timer2); });
     connect(&timer3_, &QTimer::timeout, this, [this] { tick(form_.Timer3); });
+    connect(&badge_timer_, &QTimer::timeout, this, [this] { tick(form_.tmrBadges); });
 
     dispatch([this] { form_.start(); });
     setFixedSize(to_pixels(form_.form_width), to_pixels(form_.form_height));
@@ -121,6 +118,7 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 void CalculatorWindow::after_event() {
     sync_timer(timer2_, form_.Timer2);
     sync_timer(timer3_, form_.Timer3);
+    sync_timer(badge_timer_, form_.tmrBadges);
     setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
     access_->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
@@ -138,26 +136,36 @@ void CalculatorWindow::apply_always_on_top() {
     }
 }
 
+void CalculatorWindow::add_menu_items(QMenu& menu, const std::vector<MenuItem>& items) {
+    // The form says which items there are and what each does; each runs as one event.
+    for (const MenuItem& item : items) {
+        if (item.separator_before) menu.addSeparator();
+        const QString label = QString::fromStdString(item.label);
+        if (item.command == MenuCommand::History) {
+            QMenu* sub = menu.addMenu(label);
+            sub->setEnabled(item.enabled);
+            add_menu_items(*sub, item.submenu);
+            continue;
+        }
+        QString text = label;
+        if (!item.shortcut.empty())
+            text += QLatin1Char('\t') + QString::fromStdString(item.shortcut);
+        QAction* action = menu.addAction(text);
+        action->setEnabled(item.enabled);
+        action->setCheckable(item.checkable);
+        action->setChecked(item.checked);
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command, index = item.index] {
+                    if (depth_ == 0) dispatch([&] { form_.menu_command(command, index); });
+                });
+    }
+}
+
 void CalculatorWindow::open_face_menu(QPoint global_pos) {
     if (menu_ != nullptr) menu_->close();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // Each entry does what its keyboard shortcut does, as one event on the form.
-    auto entry = [this, menu](const char* text, auto run) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
-        connect(action, &QAction::triggered, this, [this, run] {
-            if (depth_ == 0) dispatch(run);
-        });
-        return action;
-    };
-    entry("Copy\tCtrl+C", [this] { form_.copy_value(); })->setEnabled(form_.lblcopy.enabled);
-    entry("Paste\tCtrl+V", [this] { form_.paste_value(); })->setEnabled(form_.in_normal_use());
-    QAction* on_top = entry("Always on top\tCtrl+T", [this] { form_.toggle_always_on_top(); });
-    on_top->setCheckable(true);
-    on_top->setChecked(form_.always_on_top);
-    on_top->setEnabled(can_keep_above());
-    menu->addSeparator();
-    entry("Close\tCtrl+Q", [this] { form_.click_key(form_.lblExit); });
+    add_menu_items(*menu, form_.face_menu());
     menu_ = menu;
     menu->popup(global_pos);
 }
@@ -242,36 +250,33 @@ void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
-    const int shift = form_shift(event->modifiers());
-    // The keyboard map sees a printable key first, by the upper-case character Qt names it
-    // with, whatever the modifiers make of its text.
+    // The key as the keyboard names it (Qt's code of a printable key is its upper-case
+    // character) and what it types; the form decides what it does.
+    KeyPress press;
+    press.modifiers = form_shift(event->modifiers());
     if (const int code = event->key(); code > 0x20 && code < 0x7f) {
-        if (is_on_top_switch(static_cast<char>(code), shift) &&
-            (auto_repeated(*event) || !can_keep_above())) {
-            return; // the switch acts once per press, and only where it can act at all
-        }
-        bool taken = false;
-        dispatch([&] { taken = form_.shortcut(static_cast<char>(code), shift); });
-        if (taken) return;
+        press.key = static_cast<char>(code);
     }
-    if (const int key = named_key(event->key())) {
-        dispatch([&] { form_.type_key(key, shift); });
-        return;
-    }
-    const QString text = event->text();
-    bool typed = false;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x20 || u > 0x7e) continue; // printable ASCII only
-        typed = true;
-        dispatch([&] { form_.type_char(static_cast<char>(u), shift); });
-    }
-    if (!typed) QWidget::keyPressEvent(event);
+    press.named = named_key(event->key());
+    press.text = event->text().toStdString();
+    press.auto_repeat = auto_repeated(*event);
+    bool taken = false;
+    dispatch([&] { taken = form_.key_press(press); });
+    if (!taken) QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::keyReleaseEvent(QKeyEvent* event) {
     last_release_ = {event->key(), event->timestamp()};
+    if (event->key() == Qt::Key_Control && !event->isAutoRepeat()) {
+        dispatch([this] { form_.key_release({0, KeyControl, 0, "", false}); });
+    }
     QWidget::keyReleaseEvent(event);
+}
+
+void CalculatorWindow::focusOutEvent(QFocusEvent* event) {
+    // Ctrl let go in another window never reaches us: the badges go with the keyboard.
+    if (depth_ == 0) dispatch([this] { form_.key_release({0, KeyControl, 0, "", false}); });
+    QWidget::focusOutEvent(event);
 }
 
 bool CalculatorWindow::auto_repeated(const QKeyEvent& press) const {

@@ -37,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Platform, for the form
@@ -56,6 +57,7 @@ private:
     Control* control_at(QPointF pos);
     void apply_always_on_top();
     void open_face_menu(QPoint global_pos);
+    void add_menu_items(QMenu& menu, const std::vector<MenuItem>& items);
     // A press the keyboard repeats because the key is held.
     bool auto_repeated(const QKeyEvent& press) const;
 
@@ -63,6 +65,7 @@ private:
     frmMain form_;
     QTimer timer2_;
     QTimer timer3_;
+    QTimer badge_timer_;
     // What screen readers see of the face.
     std::unique_ptr<FaceAccessibility> access_;
     int depth_ = 0;                 // handlers running (more than one inside do_events)

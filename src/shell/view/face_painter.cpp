@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shell/view/shortcut_badges.h"
+
 namespace calc::view {
 
 namespace {
@@ -92,6 +94,7 @@ void paint_form(QPainter& painter, const frmMain& form, Skin& skin, qreal dpr) {
             if (!label->is_key()) draw_caption(painter, form, *label, skin, dpr);
         }
     }
+    if (form.shortcut_badges_shown()) paint_shortcut_badges(painter, form);
 }
 
 } // namespace calc::view

@@ -63,6 +63,18 @@ QFont large_font() {
     return font;
 }
 
+} // namespace
+
+QFont badge_font() {
+    register_fonts();
+    QFont font(QString::fromLatin1(help_family));
+    font.setBold(true);
+    font.setPixelSize(7);
+    return font;
+}
+
+namespace {
+
 QFont help_font() {
     QFont font(QString::fromLatin1(help_family));
     font.setPixelSize(8);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
@@ -22,6 +23,9 @@
 namespace calc::view {
 
 class BakedSkin;
+
+// The bundled bold face at the shortcut badges' size (drawn as vector text, not baked).
+QFont badge_font();
 
 enum class Picture { Face, UnitPanel, LampHorizontal, LampVertical, PrecisionPanel };
 inline constexpr Picture all_pictures[] = {Picture::Face, Picture::UnitPanel,
