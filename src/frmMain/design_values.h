@@ -3,7 +3,15 @@
 
 #include <string_view>
 
+#include "frmMain/controls.h"
+
 namespace calc::design {
+
+// The pictures' places and sizes in twips: the window draws each picture at its size.
+inline constexpr Rect face_rect{0, 0, 3540, 3000};
+inline constexpr Rect panel_rect{105, 195, 3330, 855}; // both panels, over the display area
+inline constexpr Rect horizontal_lamp{0, 0, 135, 60};
+inline constexpr Rect vertical_lamp{0, 0, 60, 90};
 
 inline constexpr int entry_length = 20;        // characters the entry takes from the keyboard
 inline constexpr int signed_entry_length = 21; // the same with a leading minus

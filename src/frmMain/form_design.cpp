@@ -19,7 +19,9 @@ constexpr auto Right = Alignment::Right;
 Lamp make_lamp(int index, int left, int top, Lamp::Shape shape, bool lit) {
     const bool h = shape == Lamp::Shape::Horizontal;
     return Lamp("arrow_on(" + std::to_string(index) + ")",
-                Rect{left, top, h ? 135 : 60, h ? 60 : 90}, shape, lit);
+                Rect{left, top, (h ? design::horizontal_lamp : design::vertical_lamp).width,
+                     (h ? design::horizontal_lamp : design::vertical_lamp).height},
+                shape, lit);
 }
 
 constexpr auto H = Lamp::Shape::Horizontal;
@@ -28,9 +30,9 @@ constexpr auto V = Lamp::Shape::Vertical;
 } // namespace
 
 frmMain::frmMain(Platform& platform)
-    : picBack1("picBack1", Rect{0, 0, 3540, 3000}, true),
-      picConvert("picConvert", Rect{105, 195, 3330, 855}, false),
-      picPrecision("picPrecision", Rect{105, 195, 3330, 855}, false),
+    : picBack1("picBack1", design::face_rect, true),
+      picConvert("picConvert", design::panel_rect, false),
+      picPrecision("picPrecision", design::panel_rect, false),
       lblStatus("lblStatus", Face, Rect{210, 300, 630, 120}, std::string(design::no_operation), S,
                 Left),
       lblDRGMode("lblDRGMode", Face, Rect{3030, 300, 270, 120}, "DEG", S, Right),

@@ -9,6 +9,7 @@
 #include <QtMath>
 #include <optional>
 
+#include "frmMain/design_values.h"
 #include "shell/view/baked_skin.h"
 
 namespace calc::view {
@@ -130,12 +131,16 @@ Skin::Skin(bool baked) : use_baked_(baked) {}
 Skin::~Skin() = default;
 
 QSize Skin::picture_size(Picture which) {
+    // In logical pixels, from the places the form gives the pictures.
+    auto pixels = [](const Rect& r) {
+        return QSize(r.width / twips_per_pixel, r.height / twips_per_pixel);
+    };
     switch (which) {
-    case Picture::Face: return {236, 200};
+    case Picture::Face: return pixels(design::face_rect);
     case Picture::UnitPanel:
-    case Picture::PrecisionPanel: return {222, 57};
-    case Picture::LampHorizontal: return {9, 4};
-    case Picture::LampVertical: return {4, 6};
+    case Picture::PrecisionPanel: return pixels(design::panel_rect);
+    case Picture::LampHorizontal: return pixels(design::horizontal_lamp);
+    case Picture::LampVertical: return pixels(design::vertical_lamp);
     }
     return {};
 }
