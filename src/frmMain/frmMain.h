@@ -35,8 +35,15 @@ enum : std::size_t {
 } // namespace lamp
 
 // The steps of the conversion set-up, named by the panel's title.
-enum class SetupStep { None, Category, FromUnit, ToUnit };
+enum class SetupStep { Category, FromUnit, ToUnit };
 
+// The window's surface, all that the Qt view calls or reads: start, key_press, key_release,
+// mouse_down/up/move with hit_test and opens_face_menu, timers and advance_timers, resize,
+// face_menu and menu_command; to draw, controls() with window_rect (the pictures, captions
+// and lamps), mouse_pointer, always_on_top, form_width/form_height and shortcut_badges_shown.
+// Everything under "Internal" below is the form's own: handlers and procedures by the names
+// the form gives them, public so that the form's files and the tests reach them; the window
+// never calls them.
 class frmMain {
 public:
     explicit frmMain(Platform& platform);
@@ -58,6 +65,10 @@ public:
     Control* hit_test(int x, int y);
     // Lets ms milliseconds pass for the enabled timers.
     void advance_timers(int ms);
+    // Every timer of the form, for a window that runs them on its own clock.
+    std::array<Timer*, 3> timers() { return {&Timer2, &Timer3, &tmrBadges}; }
+    // The window was given a size; the form answers with form_width and form_height.
+    void resize() { Form_Resize(); }
     // A key of the keyboard map (an upper-case letter, or the character on the key) with the
     // modifiers held (KeyModifier bits), tried before the key is typed. True when the form took
     // the key; it must then not be typed into any field (src/shell/keyboard_map.cpp).
@@ -162,6 +173,9 @@ public:
     std::string to_factor;       // factor text of the to-unit
     std::string from_abbrev;     // abbreviation of the from-unit
     std::string to_abbrev;       // abbreviation of the to-unit
+
+    // ==== Internal: the form's own handlers and procedures
+    // ========================================
 
     // ---- Start-up and keys at once (src/frmMain/form_load.cpp) --------------------------------
     void Form_Load();

@@ -87,11 +87,11 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
         });
     });
 
-    timer2_.setTimerType(Qt::PreciseTimer);
-    timer3_.setTimerType(Qt::PreciseTimer);
-    connect(&timer2_, &QTimer::timeout, this, [this] { tick(form_.Timer2); });
-    connect(&timer3_, &QTimer::timeout, this, [this] { tick(form_.Timer3); });
-    connect(&badge_timer_, &QTimer::timeout, this, [this] { tick(form_.tmrBadges); });
+    // One Qt timer for each of the form's, started and stopped as the form's are.
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        timers_[i].setTimerType(Qt::PreciseTimer);
+        connect(&timers_[i], &QTimer::timeout, this, [this, i] { tick(*form_.timers()[i]); });
+    }
 
     dispatch([this] { form_.start(); });
     setFixedSize(to_pixels(form_.form_width), to_pixels(form_.form_height));
@@ -116,9 +116,7 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 }
 
 void CalculatorWindow::after_event() {
-    sync_timer(timer2_, form_.Timer2);
-    sync_timer(timer3_, form_.Timer3);
-    sync_timer(badge_timer_, form_.tmrBadges);
+    for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(timers_[i], *form_.timers()[i]);
     setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
     access_->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
@@ -202,7 +200,7 @@ void CalculatorWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void CalculatorWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    dispatch([this] { form_.Form_Resize(); });
+    dispatch([this] { form_.resize(); });
     const QSize face(to_pixels(form_.form_width), to_pixels(form_.form_height));
     if (size() != face) setFixedSize(face);
 }

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -63,9 +64,7 @@ private:
 
     Skin skin_;
     frmMain form_;
-    QTimer timer2_;
-    QTimer timer3_;
-    QTimer badge_timer_;
+    std::array<QTimer, 3> timers_; // the form's timers, by the order of frmMain::timers()
     // What screen readers see of the face.
     std::unique_ptr<FaceAccessibility> access_;
     int depth_ = 0;                 // handlers running (more than one inside do_events)
