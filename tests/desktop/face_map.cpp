@@ -1,0 +1,42 @@
+// Prints what the desktop tests need to know of the face, taken from the form itself: the
+// face's size and every other control's box in window pixels (rounded outwards), and the
+// key combinations of the keyboard map with the key each one clicks.
+//   face WIDTH HEIGHT
+//   control NAME LEFT TOP RIGHT BOTTOM      (RIGHT and BOTTOM exclusive)
+//   binding KEY MODIFIERS KEY_NAME          (KEY_NAME "-" for the map's own actions)
+#include <cstdio>
+#include <string>
+
+#include "frmMain/frmMain.h"
+#include "frmMain/platform.h"
+#include "shell/keyboard_map.h"
+
+namespace {
+
+int pixels_down(int twips) {
+    return twips / calc::twips_per_pixel;
+}
+
+int pixels_up(int twips) {
+    return (twips + calc::twips_per_pixel - 1) / calc::twips_per_pixel;
+}
+
+} // namespace
+
+int main() {
+    calc::FakePlatform platform;
+    calc::frmMain form(platform);
+    form.start();
+    std::printf("face %d %d\n", pixels_down(form.form_width), pixels_down(form.form_height));
+    for (const calc::Control* c : form.controls()) {
+        if (c == &form.picBack1) continue;
+        const calc::Rect r = form.window_rect(*c);
+        std::printf("control %s %d %d %d %d\n", c->name().c_str(), pixels_down(r.left),
+                    pixels_down(r.top), pixels_up(r.left + r.width), pixels_up(r.top + r.height));
+    }
+    for (const calc::KeyBinding& b : calc::keyboard_map()) {
+        const std::string name = b.key_name.empty() ? "-" : std::string(b.key_name);
+        std::printf("binding %c %d %s\n", b.key, b.modifiers, name.c_str());
+    }
+    return 0;
+}
