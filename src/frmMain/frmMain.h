@@ -341,6 +341,7 @@ private:
     int history_pos_ = -1;         // the result Ctrl+Up/Down last recalled; -1: none since
     bool ctrl_held_ = false;       // the Ctrl key is down
     bool badges_due_ = false;      // it has been down for the half second
+    std::string last_broken_rule_; // debug builds: the rule last reported broken
 };
 
 } // namespace calc
