@@ -173,18 +173,21 @@ class Calculator:
     def position(self):
         return self.geometry()[:2]
 
-    def settle(self, timeout=2.0):
-        """Waits until the window has stopped moving; returns where it stands."""
+    def settle(self, reads=2, timeout=3.0):
+        """Waits until the window stands still for `reads` looks in a row; returns where."""
         time.sleep(0.03)
-        last = self.position()
+        last, same = self.position(), 1
         end = time.monotonic() + timeout
-        while time.monotonic() < end:
+        while same < reads and time.monotonic() < end:
             time.sleep(0.03)
             now = self.position()
-            if now == last:
-                return now
+            same = same + 1 if now == last else 1
             last = now
         return last
+
+    def settle_after_drag(self):
+        """As settle, but long enough for a window manager that is slow to end a move."""
+        return self.settle(reads=5)
 
     def net_wm_state(self):
         text = self.desktop.x("xprop", "-id", self.window, "_NET_WM_STATE").stdout

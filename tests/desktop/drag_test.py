@@ -17,7 +17,7 @@ def test():
         for round in range(2):
             before = calc.settle()
             calc.drag(1, BARE_FACE, STEPS)
-            after = calc.settle()
+            after = calc.settle_after_drag()
             moved = (after[0] - before[0], after[1] - before[1])
             total = (sum(x for x, _ in STEPS), sum(y for _, y in STEPS))
             # The move begins with the first movement, so it follows the steps after it: the
@@ -38,7 +38,7 @@ def test():
             # A right release on the bare face opens the face menu; it goes with Escape.
             if len(calc.shown_windows()) > 1:
                 desktop.xdotool("key", "Escape")
-            after = calc.settle()
+            after = calc.settle_after_drag()
             expect(after == before, "a %s drag moved the window from %s to %s" %
                    (name, before, after))
         expect(calc.geometry()[2:] == (236, 200), "the window is no longer the face's size")

@@ -62,7 +62,8 @@ public:
     static QSize picture_size(Picture which);
 
     // One character of the 6 x 8 captions, filling its cell, in the caption colour; a pixel
-    // font, so it is enlarged pixel by pixel on scaled screens.
+    // font, so each font pixel becomes a square of device pixels, shaded at its edges between
+    // whole scales so that every stroke keeps one weight.
     const QImage& small_glyph(char c, qreal dpr);
     // One character of the 10 x 18 cells of the shown number, unit and precision, centred in
     // its cell.
