@@ -117,11 +117,19 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 
 void CalculatorWindow::after_event() {
     for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(timers_[i], *form_.timers()[i]);
-    setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
+    show_pointer();
     access_->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
     apply_always_on_top();
     update();
+}
+
+void CalculatorWindow::show_pointer() {
+    // Only a change reaches the window system: the start shows the default pointer without
+    // loading a pointer of its own from the cursor theme.
+    const Qt::CursorShape shape =
+        form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor;
+    if (cursor().shape() != shape) setCursor(shape);
 }
 
 void CalculatorWindow::apply_always_on_top() {
@@ -313,7 +321,7 @@ void CalculatorWindow::start_window_move() {
 }
 
 void CalculatorWindow::do_events() {
-    setCursor(form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor);
+    show_pointer();
     update();
     // Painting and the pointer shape only: a click or key waits until the running handler
     // has ended, so no handler ever runs inside another.

@@ -56,6 +56,7 @@ private:
     void sync_timer(QTimer& qt, Timer& model);
     void tick(Timer& model);
     Control* control_at(QPointF pos);
+    void show_pointer();
     void apply_always_on_top();
     void open_face_menu(QPoint global_pos);
     void add_menu_items(QMenu& menu, const std::vector<MenuItem>& items);
