@@ -81,16 +81,7 @@ class Desktop:
     def _start(self):
         runtime = os.path.join(self.tmp, "runtime")
         os.mkdir(runtime, 0o700)
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp"],
-            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
+        number = self._start_xvfb()
         # The same plain environment for the window manager, the tools and the calculator:
         # nothing from the machine's desktop settings, and no session bus.
         self.env = {
@@ -106,6 +97,25 @@ class Desktop:
                                    stderr=subprocess.DEVNULL)
         wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
                  self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout)
+
+    def _start_xvfb(self):
+        # A free display number from 20 on: clear of a real desktop's and of the default
+        # display that programs started without one fall back to.
+        for number in range(20, 100):
+            if os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            read_end, write_end = os.pipe()
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-displayfd", str(write_end), "-screen", "0",
+                 "1024x768x24", "-nolisten", "tcp"],
+                pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            with os.fdopen(read_end) as pipe:
+                ready = pipe.readline().strip()
+            if ready:
+                return ready
+            self.xvfb.wait()  # taken meanwhile: the next one
+        raise Failure("Xvfb found no free display")
 
     def __exit__(self, *exc):
         for p in self.programs:
