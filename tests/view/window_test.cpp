@@ -37,7 +37,11 @@ const auto* const application = ::testing::AddGlobalTestEnvironment(new Applicat
 
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest() { window.show(); }
+    WindowTest() {
+        window.show();
+        // As when a screen reader is running: the window makes what it reads.
+        QAccessible::setActive(true);
+    }
 
     frmMain& form() { return window.form(); }
     QPointF centre(const Control& c) { return pixel_rect(form(), c).center(); }
@@ -197,6 +201,21 @@ TEST_F(WindowTest, HeldCtrlShowsShortcutBadges) {
     EXPECT_GT(bright, 2);
     form().key_release({0, KeyControl, 0, "", false});
     EXPECT_EQ(pixel(), bare);
+}
+
+// What a screen reader reads is made once assistive technology is active, and only then:
+// before, the first frame needs none of it.
+TEST(WindowAccessibilityTest, MadeWhenAssistiveTechnologyComes) {
+    QAccessible::setActive(false);
+    CalculatorWindow window;
+    window.show();
+    EXPECT_TRUE(window.findChildren<KeyHotSpot*>().isEmpty());
+    QAccessible::setActive(true);
+    const auto spots = window.findChildren<KeyHotSpot*>();
+    EXPECT_EQ(spots.size(), 45);
+    int shown = 0;
+    for (const KeyHotSpot* spot : spots) shown += spot->isVisible() ? 1 : 0;
+    EXPECT_GT(shown, 40); // all but the set-up panel's keys
 }
 
 TEST_F(WindowTest, AccessiblePressClicksTheKey) {

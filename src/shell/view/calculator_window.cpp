@@ -79,13 +79,10 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Calculator"));
 
-    access_ = std::make_unique<FaceAccessibility>(*this, form_, [this](Control& key) {
-        if (depth_ > 0) return; // never a click inside a running handler
-        dispatch([this, &key] {
-            form_.mouse_down(key, LeftButton);
-            form_.mouse_up(key, LeftButton);
-        });
-    });
+    // The objects a screen reader reads cost the first frame a few percent: they are made only
+    // once an assistive technology is there (at once if it already is).
+    QAccessible::installActivationObserver(this);
+    if (QAccessible::isActive()) make_accessible();
 
     // One Qt timer for each of the form's, started and stopped as the form's are.
     for (std::size_t i = 0; i < timers_.size(); ++i) {
@@ -100,7 +97,24 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
     }
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
+CalculatorWindow::~CalculatorWindow() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void CalculatorWindow::accessibilityActiveChanged(bool active) {
+    if (active && access_ == nullptr) make_accessible();
+}
+
+void CalculatorWindow::make_accessible() {
+    access_ = std::make_unique<FaceAccessibility>(*this, form_, [this](Control& key) {
+        if (depth_ > 0) return; // never a click inside a running handler
+        dispatch([this, &key] {
+            form_.mouse_down(key, LeftButton);
+            form_.mouse_up(key, LeftButton);
+        });
+    });
+    access_->follow(form_);
+}
 
 template <class Handler>
 void CalculatorWindow::dispatch(Handler&& handler) {
@@ -118,7 +132,7 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 void CalculatorWindow::after_event() {
     for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(timers_[i], *form_.timers()[i]);
     show_pointer();
-    access_->follow(form_);
+    if (access_ != nullptr) access_->follow(form_);
     setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
     apply_always_on_top();
     update();

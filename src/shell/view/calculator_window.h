@@ -3,6 +3,7 @@
 // operating system. All decisions are the form's.
 #pragma once
 
+#include <QAccessible>
 #include <QMenu>
 #include <QPoint>
 #include <QPointer>
@@ -20,7 +21,7 @@ namespace calc::view {
 
 class FaceAccessibility;
 
-class CalculatorWindow : public QWidget, private Platform {
+class CalculatorWindow : public QWidget, private Platform, private QAccessible::ActivationObserver {
 public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
@@ -49,6 +50,10 @@ private:
     void exit_program() override;
     bool can_keep_above() override;
 
+    // QAccessible::ActivationObserver
+    void accessibilityActiveChanged(bool active) override;
+    void make_accessible();
+
     // Runs one event on the form, then shows what it changed.
     template <class Handler>
     void dispatch(Handler&& handler);
@@ -66,7 +71,7 @@ private:
     Skin skin_;
     frmMain form_;
     std::array<QTimer, 3> timers_; // the form's timers, by the order of frmMain::timers()
-    // What screen readers see of the face.
+    // What screen readers see of the face; made when assistive technology is first active.
     std::unique_ptr<FaceAccessibility> access_;
     int depth_ = 0;                 // handlers running (more than one inside do_events)
     bool moving_myself_ = false;    // following the pointer where the window system won't
