@@ -20,6 +20,8 @@ def test():
         expect(ABOVE not in calc.net_wm_state(), "the window starts on top")
 
         def expect_state(on, what):
+            expect(calc._find() == window and calc.shown_windows() == windows,
+                   "%s: the window was made anew" % what)
             # The window manager answers in its own time.
             end = time.monotonic() + 3
             while (ABOVE in calc.net_wm_state()) != on and time.monotonic() < end:
