@@ -50,6 +50,7 @@ struct KeyRow {
     std::string_view spoken{};    // its name for a screen reader
     char shortcut = 0;            // the keyboard map's key for it (an upper-case letter or
     int modifiers = 0;            // the character on the key) and the modifiers held; 0: none
+    std::string_view typed_key{}; // a key the entry itself takes for it ("Enter"), if any
     unsigned live = key::Switchable;
     int lamp = -1; // the lamp that shows the mode it switches, or -1
 };

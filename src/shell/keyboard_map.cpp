@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "formats/number_text.h"
 #include "frmMain/design_values.h"
 #include "frmMain/key_table.h"
 

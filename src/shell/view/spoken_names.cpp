@@ -29,17 +29,6 @@ constexpr Named caption_names[] = {
     {"lblPrecStyle", "Precision style and range"},
 };
 
-// Keys the entry takes as named keys rather than through the keyboard map (the digits and
-// operators it takes as their tags).
-constexpr Named typed_keys[] = {
-    {"lblEnter", "Enter"},
-    {"lblClear", "Escape"},
-    {"lblBack", "Backspace"},
-    // In the unit set-up the entry's + and - step as these keys do.
-    {"Label4", "-"},
-    {"lblRight", "+"},
-};
-
 std::string_view lookup(std::span<const Named> table, const Control& c) {
     for (const Named& row : table) {
         if (row.control == c.name()) return row.spoken;
@@ -62,7 +51,7 @@ std::string key_binding(const Control& key) {
     const KeyRow* row = key_row(key);
     if (row == nullptr) return {};
     if (!row->tag.empty()) return std::string(row->tag);
-    if (auto typed = lookup(typed_keys, key); !typed.empty()) return std::string(typed);
+    if (!row->typed_key.empty()) return std::string(row->typed_key);
     if (row->shortcut == 0) return {};
     std::string text;
     if (row->modifiers & CtrlDown) text += "Ctrl+";
