@@ -1,6 +1,7 @@
 // Prints what the desktop tests need to know of the face, taken from the form itself: the
-// face's size and every other control's box in window pixels (rounded outwards), and the
-// key combinations of the keyboard map with the key each one clicks.
+// face's size, every other control's box in window pixels (rounded outwards; a caption's box
+// is the band its growing text may cover), and the key combinations of the keyboard map with
+// the key each one clicks.
 //   face WIDTH HEIGHT
 //   control NAME LEFT TOP RIGHT BOTTOM      (RIGHT and BOTTOM exclusive)
 //   binding KEY MODIFIERS KEY_NAME          (KEY_NAME "-" for the map's own actions)
@@ -30,7 +31,14 @@ int main() {
     std::printf("face %d %d\n", pixels_down(form.form_width), pixels_down(form.form_height));
     for (const calc::Control* c : form.controls()) {
         if (c == &form.picBack1) continue;
-        const calc::Rect r = form.window_rect(*c);
+        calc::Rect r = form.window_rect(*c);
+        // A caption grows with its text away from its anchor: its box is all it may reach.
+        if (const auto* label = dynamic_cast<const calc::Label*>(c); label && !label->is_key()) {
+            const int right = r.left + r.width;
+            if (label->alignment != calc::Alignment::Left) r.left = 0;
+            r.width =
+                (label->alignment == calc::Alignment::Right ? right : form.form_width) - r.left;
+        }
         std::printf("control %s %d %d %d %d\n", c->name().c_str(), pixels_down(r.left),
                     pixels_down(r.top), pixels_up(r.left + r.width), pixels_up(r.top + r.height));
     }
