@@ -110,6 +110,16 @@ class Run:
         raise Failure("the face menu did not close (%s; %s)" %
                       (self.log[-3:], self.calc.shown_windows()))
 
+    def wait_for_menu(self, must, timeout=3):
+        """Waits for the face menu; fails naming `must` if it is required and does not come."""
+        end = time.monotonic() + timeout
+        while len(self.calc.shown_windows()) < 2:
+            if time.monotonic() > end:
+                if must:
+                    raise Failure("%s opened no menu, after %s" % (must, "; ".join(self.log[-3:])))
+                return
+            time.sleep(0.03)
+
     def event(self):
         """Plays one random event; returns its description and whether a move must, may or
         must not follow ("yes", "maybe", "no")."""
@@ -129,17 +139,25 @@ class Run:
             at = self.point()
             steps = self.steps()
             self.calc.drag(3, at, steps, step_delay=0.02)
+            # Released over the face, the drag may open the face menu a moment later (it
+            # must, over a bare point): wait for it, or the next event meets it.
+            end = (at[0] + sum(dx for dx, _ in steps), at[1] + sum(dy for _, dy in steps))
+            if end in self.bare_set:
+                self.wait_for_menu("a right drag released on the bare face at %s" % (end,))
+            elif 0 <= end[0] < FACE[0] and 0 <= end[1] < FACE[1]:
+                self.wait_for_menu(None, timeout=0.5)
             self.dismiss_menu()
             return "right drag from %s by %s" % (at, steps), "no"
         if roll < 0.68:
             at = self.point(bare_only=True)
+            # A menu still open would take this click to close itself.
+            for _ in range(5):
+                if len(self.calc.shown_windows()) <= 1:
+                    break
+                xd("key", "Escape")
+                time.sleep(0.05)
             xd("mousemove", *self.calc.point(*at), "click", 3)
-            end = time.monotonic() + 3
-            while len(self.calc.shown_windows()) < 2:
-                if time.monotonic() > end:
-                    raise Failure("a right click on the bare face at %s opened no menu, after %s"
-                                  % (at, "; ".join(self.log[-3:])))
-                time.sleep(0.03)
+            self.wait_for_menu("a right click on the bare face at %s" % (at,))
             self.dismiss_menu()
             return "face menu at %s" % (at,), "no"
         key = self.rng.choice(self.keys)
