@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "frmMain/frmMain.h"
-#include "frmMain/platform.h"
+#include "frmMain.h"
+#include "platform.h"
 #include "shell/keyboard_map.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "shell/view/calculator_window.h"
+#include "calculator_window.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "frmMain/frmMain.h"
+#include "frmMain.h"
 #include "scenario.h"
 
 namespace calc::testing {

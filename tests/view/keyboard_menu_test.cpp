@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "shell/view/calculator_window.h"
-#include "shell/view/face_painter.h"
+#include "calculator_window.h"
+#include "face_painter.h"
 
 namespace calc::view {
 namespace {

@@ -8,10 +8,10 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
-#include "frmMain/platform.h"
-#include "shell/view/baked_skin.h"
-#include "shell/view/face_painter.h"
-#include "shell/view/skin.h"
+#include "platform.h"
+#include "baked_skin.h"
+#include "face_painter.h"
+#include "skin.h"
 
 namespace calc::view {
 namespace {

@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "shell/hover.h"
-#include "shell/view/calculator_window.h"
-#include "shell/view/face_painter.h"
-#include "shell/view/key_access.h"
-#include "shell/view/shortcut_badges.h"
+#include "calculator_window.h"
+#include "face_painter.h"
+#include "key_access.h"
+#include "shortcut_badges.h"
 
 namespace calc::view {
 namespace {

@@ -1,0 +1,17 @@
+// Draws the form as the model holds it: the face, the lamps that are lit, the captions and
+// the panel that is shown, in the form's drawing order.
+#pragma once
+
+#include <QPainter>
+
+#include "frmMain.h"
+#include "skin.h"
+
+namespace calc::view {
+
+// Where a control lies in logical pixels of the window.
+QRectF pixel_rect(const frmMain& form, const Control& c);
+
+void paint_form(QPainter& painter, const frmMain& form, Skin& skin, qreal dpr);
+
+} // namespace calc::view
