@@ -7,8 +7,8 @@
 #include <chrono>
 #include <string_view>
 
-#include "frmMain/frmMain.h"
-#include "frmMain/platform.h"
+#include "frmMain.h"
+#include "platform.h"
 
 namespace {
 
