@@ -1,9 +1,9 @@
 // Clear, backspace and change of sign.
 #include <cmath>
 
-#include "number_text.h"
 #include "design_values.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

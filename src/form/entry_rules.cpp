@@ -2,8 +2,8 @@
 // shown on the face mirrors it.
 #include <cmath>
 
-#include "number_text.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "number_text.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

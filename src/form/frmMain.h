@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "controls.h"
-#include "platform.h"
 #include "key_press.h"
+#include "platform.h"
 
 namespace calc {
 
@@ -209,7 +209,8 @@ public:
     void lblBack_Click();
     void lblPosNeg_Click();
 
-    // ---- Result formatting, precision, fractions, exponent (src/form/formats) -----------------------
+    // ---- Result formatting, precision, fractions, exponent (src/form/formats)
+    // -----------------------
     void do_format();
     void lblSetDec_Click();
     void lblSetFrac_Click();
@@ -228,7 +229,8 @@ public:
     // it before a pending operation so the exponent is never lost).
     void close_exponent_entry();
 
-    // ---- Functions, trigonometry, memory (src/form/functions) ---------------------------------------
+    // ---- Functions, trigonometry, memory (src/form/functions)
+    // ---------------------------------------
     void lblFunction_Click(int Index);
     void lblPi_Click();
     void lblSin_Click();
@@ -244,7 +246,8 @@ public:
     void lblMR_Click();
     void lblMPlus_Click();
 
-    // ---- Unit conversion (src/form/conversion) -------------------------------------------------------
+    // ---- Unit conversion (src/form/conversion)
+    // -------------------------------------------------------
     void fill_unit_lists(); // at start: empties the unit lists; they fill on first use
     void lblConv_Click();
     void select_right();
@@ -264,7 +267,8 @@ public:
     void show_unit_captions();     // the from- and to-unit under the display
     void convert_value();          // the conversion step of do_enter
 
-    // ---- Hover help and window (src/form/shell) ------------------------------------------------------
+    // ---- Hover help and window (src/form/shell)
+    // ------------------------------------------------------
     void show_hover(const Control& key); // a key's mouse-move: its help text on the help line
     void picBack1_MouseMove(int Button);
     void picConvert_MouseMove(int Button);
@@ -273,9 +277,9 @@ public:
     void lblExit_Click();
     void lblcopy_Click();
 
-    // ---- Keyboard map, paste, swap, always on top, face menu (src/form/shell/keyboard_map.cpp) -------
-    // A left click on a key as the mouse gives it, only when the key is enabled and shown; a
-    // button held on another control stays held. False when the key took no click.
+    // ---- Keyboard map, paste, swap, always on top, face menu (src/form/shell/keyboard_map.cpp)
+    // ------- A left click on a key as the mouse gives it, only when the key is enabled and shown;
+    // a button held on another control stays held. False when the key took no click.
     bool click_key(Label& key);
     void copy_value();  // as the copy key, in normal use
     void paste_value(); // one number on the clipboard becomes the entry, in normal use
@@ -288,7 +292,8 @@ public:
     // letter, case-blind, wrapping (src/form/conversion/letter_jump.cpp).
     void letter_jump(char letter);
 
-    // ---- History of results and shortcut badges (src/form/shell/history.cpp) -------------------------
+    // ---- History of results and shortcut badges (src/form/shell/history.cpp)
+    // -------------------------
     struct Result {
         std::string shown; // the number as the display showed it
         std::string value; // its full value, as the entry held it

@@ -1,7 +1,7 @@
 // The pending operation, Enter, and the form's own key handling.
-#include "number_text.h"
 #include "design_values.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "number_text.h"
 #include "design_values.h"
 #include "frmMain.h"
 #include "key_table.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <span>
 
-#include "number_text.h"
 #include "inverse_trig.h"
+#include "number_text.h"
 
 namespace calc {
 

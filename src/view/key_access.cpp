@@ -3,8 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "shell/hover.h"
 #include "face_painter.h"
+#include "shell/hover.h"
 #include "spoken_names.h"
 
 namespace calc::view {

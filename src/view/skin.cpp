@@ -9,8 +9,8 @@
 #include <QtMath>
 #include <optional>
 
-#include "design_values.h"
 #include "baked_skin.h"
+#include "design_values.h"
 
 namespace calc::view {
 

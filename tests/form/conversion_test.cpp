@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "units.h"
 #include "number_text.h"
 #include "support/form_test.h"
+#include "units.h"
 
 namespace calc::testing {
 namespace {

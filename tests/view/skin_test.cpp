@@ -8,9 +8,9 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
-#include "platform.h"
 #include "baked_skin.h"
 #include "face_painter.h"
+#include "platform.h"
 #include "skin.h"
 
 namespace calc::view {

@@ -12,10 +12,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "shell/hover.h"
 #include "calculator_window.h"
 #include "face_painter.h"
 #include "key_access.h"
+#include "shell/hover.h"
 #include "shortcut_badges.h"
 
 namespace calc::view {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frmMain/frmMain.h"
+#include "frmMain.h"
 
 namespace calc {
 

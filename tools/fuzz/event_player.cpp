@@ -6,7 +6,7 @@
 #include <exception>
 #include <string_view>
 
-#include "formats/number_text.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "frmMain/frmMain.h"
+#include "frmMain.h"
 
 namespace calc {
 

@@ -2,8 +2,8 @@
 // starts with it, as in a list box, so a long unit list need not be stepped row by row.
 #include <cctype>
 
-#include "units.h"
 #include "frmMain.h"
+#include "units.h"
 
 namespace calc {
 

@@ -4,11 +4,11 @@
 #include <array>
 #include <cctype>
 
-#include "units.h"
-#include "number_text.h"
 #include "design_values.h"
 #include "frmMain.h"
 #include "key_table.h"
+#include "number_text.h"
+#include "units.h"
 
 namespace calc {
 

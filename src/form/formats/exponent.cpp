@@ -2,9 +2,9 @@
 #include <cmath>
 #include <string>
 
-#include "number_text.h"
 #include "frmMain.h"
 #include "key_table.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -2,11 +2,11 @@
 // applied at every change of the precision field.
 #include <string>
 
-#include "display_patterns.h"
-#include "number_text.h"
 #include "design_values.h"
+#include "display_patterns.h"
 #include "frmMain.h"
 #include "key_table.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "display_patterns.h"
-#include "number_text.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -1,6 +1,6 @@
 // The memory register: it holds text, kept character for character by set and recall.
-#include "number_text.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -1,7 +1,7 @@
 // Sine, cosine, tangent and their inverses in the angle mode, and the angle-mode key.
-#include "number_text.h"
 #include "frmMain.h"
 #include "function_math.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -1,9 +1,9 @@
 // Reciprocal, percent, square, square root, and pi.
 #include <cmath>
 
-#include "number_text.h"
 #include "design_values.h"
 #include "frmMain.h"
+#include "number_text.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
 // The results of this run, newest first, kept in memory only: recalled from the face menu or
 // with Ctrl+Up and Ctrl+Down as a shell recalls its commands.
-#include "pasted_number.h"
 #include "design_values.h"
 #include "frmMain.h"
+#include "pasted_number.h"
 
 namespace calc {
 

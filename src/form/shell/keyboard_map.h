@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "pasted_number.h"
 #include "frmMain.h"
+#include "pasted_number.h"
 
 namespace calc {
 

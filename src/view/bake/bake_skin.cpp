@@ -12,10 +12,10 @@
 #include <cstdlib>
 #include <set>
 
+#include "baked_skin.h"
 #include "frmMain.h"
 #include "platform.h"
 #include "shell/hover.h"
-#include "baked_skin.h"
 #include "skin.h"
 
 namespace {
