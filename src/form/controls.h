@@ -28,6 +28,9 @@ struct Rect {
 enum class Container { Form, picBack1, picConvert, picPrecision };
 
 // Mouse buttons as a bit set, as the mouse handlers receive them.
+// The pointer the window shows.
+enum class MousePointer { Default, Busy };
+
 enum MouseButton : int { NoButton = 0, LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 
 class Control {

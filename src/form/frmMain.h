@@ -17,11 +17,6 @@
 
 namespace calc {
 
-enum class MousePointer { Default, Busy };
-
-// The modifier keys held with a key, as bits of the key handlers' shift argument.
-enum KeyModifier : int { ShiftDown = 1, CtrlDown = 2, AltDown = 4 };
-
 // The lamps of arrow_on, by what each one shows.
 namespace lamp {
 enum : std::size_t {

@@ -8,6 +8,9 @@
 
 namespace calc {
 
+// The modifier keys held with a key, as bits of the key handlers' shift argument.
+enum KeyModifier : int { ShiftDown = 1, CtrlDown = 2, AltDown = 4 };
+
 struct KeyPress {
     char key = 0;             // the printable character naming the key (letters upper-case), or 0
     int named = 0;            // a KeyCode (Enter, Escape, Backspace ...), or 0

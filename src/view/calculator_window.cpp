@@ -71,7 +71,7 @@ int to_pixels(int twips) {
 } // namespace
 
 CalculatorWindow::CalculatorWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form_(*this) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), face_(*this) {
     setWindowTitle(QStringLiteral("Calculator"));
     setWindowIcon(Skin::icon());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,13 +85,14 @@ CalculatorWindow::CalculatorWindow(QWidget* parent)
     if (QAccessible::isActive()) make_accessible();
 
     // One Qt timer for each of the form's, started and stopped as the form's are.
-    for (std::size_t i = 0; i < timers_.size(); ++i) {
-        timers_[i].setTimerType(Qt::PreciseTimer);
-        connect(&timers_[i], &QTimer::timeout, this, [this, i] { tick(*form_.timers()[i]); });
+    for (Timer* model : face_.timers()) {
+        auto& qt = timers_.emplace_back(std::make_unique<QTimer>());
+        qt->setTimerType(Qt::PreciseTimer);
+        connect(qt.get(), &QTimer::timeout, this, [this, model] { tick(*model); });
     }
 
-    dispatch([this] { form_.start(); });
-    setFixedSize(to_pixels(form_.form_width), to_pixels(form_.form_height));
+    dispatch([this] { face_.start(); });
+    setFixedSize(to_pixels(face_.width()), to_pixels(face_.height()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -106,14 +107,14 @@ void CalculatorWindow::accessibilityActiveChanged(bool active) {
 }
 
 void CalculatorWindow::make_accessible() {
-    access_ = std::make_unique<FaceAccessibility>(*this, form_, [this](Control& key) {
+    access_ = std::make_unique<FaceAccessibility>(*this, face_, [this](Control& key) {
         if (depth_ > 0) return; // never a click inside a running handler
         dispatch([this, &key] {
-            form_.mouse_down(key, LeftButton);
-            form_.mouse_up(key, LeftButton);
+            face_.mouse_down(key, LeftButton);
+            face_.mouse_up(key, LeftButton);
         });
     });
-    access_->follow(form_);
+    access_->follow(face_);
 }
 
 template <class Handler>
@@ -130,10 +131,10 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 }
 
 void CalculatorWindow::after_event() {
-    for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(timers_[i], *form_.timers()[i]);
+    for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(*timers_[i], *face_.timers()[i]);
     show_pointer();
-    if (access_ != nullptr) access_->follow(form_);
-    setAccessibleDescription(QString::fromStdString(form_.lblDigit.caption));
+    if (access_ != nullptr) access_->follow(face_);
+    setAccessibleDescription(QString::fromStdString(face_.number_shown()));
     apply_always_on_top();
     update();
 }
@@ -142,17 +143,18 @@ void CalculatorWindow::show_pointer() {
     // Only a change reaches the window system: the start shows the default pointer without
     // loading a pointer of its own from the cursor theme.
     const Qt::CursorShape shape =
-        form_.mouse_pointer == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor;
+        face_.mouse_pointer() == MousePointer::Busy ? Qt::BusyCursor : Qt::ArrowCursor;
     if (cursor().shape() != shape) setCursor(shape);
 }
 
 void CalculatorWindow::apply_always_on_top() {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == form_.always_on_top) return;
+    const bool on_top = face_.always_on_top();
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on_top) return;
     // Asked of the window as it is (on X11 the window manager's keep-above state): new window
     // flags would make a new native window, which task bars and assistive technology lose.
-    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, form_.always_on_top));
+    overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, on_top));
     if (QWindow* window = windowHandle()) {
-        window->setFlags(window->flags().setFlag(Qt::WindowStaysOnTopHint, form_.always_on_top));
+        window->setFlags(window->flags().setFlag(Qt::WindowStaysOnTopHint, on_top));
     }
 }
 
@@ -176,7 +178,7 @@ void CalculatorWindow::add_menu_items(QMenu& menu, const std::vector<MenuItem>& 
         action->setChecked(item.checked);
         connect(action, &QAction::triggered, this,
                 [this, command = item.command, index = item.index] {
-                    if (depth_ == 0) dispatch([&] { form_.menu_command(command, index); });
+                    if (depth_ == 0) dispatch([&] { face_.menu_command(command, index); });
                 });
     }
 }
@@ -185,7 +187,7 @@ void CalculatorWindow::open_face_menu(QPoint global_pos) {
     if (menu_ != nullptr) menu_->close();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    add_menu_items(*menu, form_.face_menu());
+    add_menu_items(*menu, face_.face_menu());
     menu_ = menu;
     menu->popup(global_pos);
 }
@@ -206,24 +208,24 @@ void CalculatorWindow::tick(Timer& model) {
     // the form's own clock runs for no time, which ends the event as the form ends any other.
     dispatch([this, &model] {
         model.advance(model.interval);
-        form_.advance_timers(0);
+        face_.advance_timers(0);
     });
 }
 
 Control* CalculatorWindow::control_at(QPointF pos) {
-    return form_.hit_test(static_cast<int>(std::floor(pos.x() * twips_per_pixel)),
+    return face_.hit_test(static_cast<int>(std::floor(pos.x() * twips_per_pixel)),
                           static_cast<int>(std::floor(pos.y() * twips_per_pixel)));
 }
 
 void CalculatorWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paint_form(painter, form_, skin_, devicePixelRatioF());
+    paint_form(painter, face_, skin_, devicePixelRatioF());
 }
 
 void CalculatorWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    dispatch([this] { form_.resize(); });
-    const QSize face(to_pixels(form_.form_width), to_pixels(form_.form_height));
+    dispatch([this] { face_.resize(); });
+    const QSize face(to_pixels(face_.width()), to_pixels(face_.height()));
     if (size() != face) setFixedSize(face);
 }
 
@@ -233,7 +235,7 @@ void CalculatorWindow::mousePressEvent(QMouseEvent* event) {
     moved_this_press_ = false;
     Control* over = control_at(event->position());
     if (over == nullptr) return;
-    dispatch([&] { form_.mouse_down(*over, button); });
+    dispatch([&] { face_.mouse_down(*over, button); });
 }
 
 void CalculatorWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -248,10 +250,10 @@ void CalculatorWindow::mouseReleaseEvent(QMouseEvent* event) {
     // The window keeps the mouse while a button is held: released outside, the form still
     // hears of it, as over the face.
     Control* over = control_at(event->position());
-    const bool face_menu = button == RightButton && over != nullptr && form_.opens_face_menu(*over);
-    if (over == nullptr) over = &form_.picBack1;
+    const bool face_menu = button == RightButton && over != nullptr && face_.opens_face_menu(*over);
+    if (over == nullptr) over = &face_.part(FacePart::Face);
     // The form hears the release first, as without the menu.
-    dispatch([&] { form_.mouse_up(*over, button); });
+    dispatch([&] { face_.mouse_up(*over, button); });
     if (face_menu) open_face_menu(event->globalPosition().toPoint());
 }
 
@@ -264,9 +266,9 @@ void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
     Control* over = control_at(event->position());
     if (over == nullptr) {
         if (buttons == NoButton) return;
-        over = &form_.picBack1;
+        over = &face_.part(FacePart::Face);
     }
-    dispatch([&] { form_.mouse_move(*over, buttons); });
+    dispatch([&] { face_.mouse_move(*over, buttons); });
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
@@ -281,21 +283,21 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     press.text = event->text().toStdString();
     press.auto_repeat = auto_repeated(*event);
     bool taken = false;
-    dispatch([&] { taken = form_.key_press(press); });
+    dispatch([&] { taken = face_.key_press(press); });
     if (!taken) QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::keyReleaseEvent(QKeyEvent* event) {
     last_release_ = {event->key(), event->timestamp()};
     if (event->key() == Qt::Key_Control && !event->isAutoRepeat()) {
-        dispatch([this] { form_.key_release({0, KeyControl, 0, "", false}); });
+        dispatch([this] { face_.key_release({0, KeyControl, 0, "", false}); });
     }
     QWidget::keyReleaseEvent(event);
 }
 
 void CalculatorWindow::focusOutEvent(QFocusEvent* event) {
     // Ctrl let go in another window never reaches us: the badges go with the keyboard.
-    if (depth_ == 0) dispatch([this] { form_.key_release({0, KeyControl, 0, "", false}); });
+    if (depth_ == 0) dispatch([this] { face_.key_release({0, KeyControl, 0, "", false}); });
     QWidget::focusOutEvent(event);
 }
 

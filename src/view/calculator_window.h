@@ -9,11 +9,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <utility>
+#include <vector>
 
-#include "frmMain.h"
+#include "face.h"
 #include "platform.h"
 #include "skin.h"
 
@@ -26,8 +26,9 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    frmMain& form() { return form_; }
-    const frmMain& form() const { return form_; }
+    // The form's surface, all the window reads and calls.
+    Face& face() { return face_; }
+    const Face& face() const { return face_; }
     // The face menu while it is open (a right-click on the bare face opens it), else nullptr.
     QMenu* face_menu() const { return menu_.data(); }
 
@@ -69,8 +70,8 @@ private:
     bool auto_repeated(const QKeyEvent& press) const;
 
     Skin skin_;
-    frmMain form_;
-    std::array<QTimer, 3> timers_; // the form's timers, by the order of frmMain::timers()
+    Face face_;
+    std::vector<std::unique_ptr<QTimer>> timers_; // the form's timers, in the order of its list
     // What screen readers see of the face; made when assistive technology is first active.
     std::unique_ptr<FaceAccessibility> access_;
     int depth_ = 0;                 // handlers running (more than one inside do_events)

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "face_painter.h"
-#include "key_access.h"
 #include "spoken_names.h"
 
 namespace calc::view {
@@ -73,9 +72,9 @@ CaptionSpot::CaptionSpot(QWidget* parent, const Label& caption)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CaptionSpot::follow(const frmMain& form) {
-    setGeometry(pixel_rect(form, caption_).toRect());
-    setVisible(seen_on_face(form, caption_));
+void CaptionSpot::follow(const Face& face) {
+    setGeometry(pixel_rect(face, caption_).toRect());
+    setVisible(face.seen(caption_));
     const QString now = QString::fromStdString(caption_.caption);
     if (now == text_) return;
     // The whole text is replaced: a screen reader hears the new caption, not a difference.

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "frmMain.h"
+#include "face.h"
 
 namespace calc::view {
 
@@ -20,7 +20,7 @@ public:
     // The caption as last announced.
     const QString& text() const { return text_; }
     // Follows the caption's place, visibility and text in the form.
-    void follow(const frmMain& form);
+    void follow(const Face& face);
 
 private:
     const Label& caption_;

@@ -30,7 +30,7 @@ void install_window_accessibility() {
 
 } // namespace
 
-FaceAccessibility::FaceAccessibility(QWidget& window, const frmMain& form,
+FaceAccessibility::FaceAccessibility(QWidget& window, const Face& face,
                                      std::function<void(Control&)> press) {
     install_window_accessibility();
     // Naming the window made Qt cache a plain interface for it; dropped, the next query makes
@@ -42,20 +42,20 @@ FaceAccessibility::FaceAccessibility(QWidget& window, const frmMain& form,
     install_caption_accessibility();
     install_key_accessibility();
     // The captions first, so that reading from the top meets the display before the keys.
-    for (Control* c : form.controls()) {
+    for (Control* c : face.controls()) {
         const auto* label = dynamic_cast<const Label*>(c);
         if (label == nullptr || caption_name(*label).empty()) continue;
         captions_.push_back(new CaptionSpot(&window, *label));
     }
-    for (Control* c : form.controls()) {
-        if (key_name(*c).empty()) continue;
-        keys_.push_back(new KeyHotSpot(&window, form, *c, [press, c] { press(*c); }));
+    for (const FaceKey& key : face.keys()) {
+        Control* c = key.control;
+        keys_.push_back(new KeyHotSpot(&window, key, [press, c] { press(*c); }));
     }
 }
 
-void FaceAccessibility::follow(const frmMain& form) {
-    for (CaptionSpot* caption : captions_) caption->follow(form);
-    for (KeyHotSpot* key : keys_) key->follow(form);
+void FaceAccessibility::follow(const Face& face) {
+    for (CaptionSpot* caption : captions_) caption->follow(face);
+    for (KeyHotSpot* key : keys_) key->follow(face);
 }
 
 } // namespace calc::view

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "frmMain.h"
+#include "face.h"
 
 namespace calc::view {
 
@@ -17,11 +17,11 @@ class KeyHotSpot;
 class FaceAccessibility {
 public:
     // Creates the children of window. press: what an accessible press of a key does.
-    FaceAccessibility(QWidget& window, const frmMain& form, std::function<void(Control&)> press);
+    FaceAccessibility(QWidget& window, const Face& face, std::function<void(Control&)> press);
 
     // Places, visibility, enabled and checked states and caption texts follow the form; what
     // changed is announced.
-    void follow(const frmMain& form);
+    void follow(const Face& face);
 
 private:
     std::vector<CaptionSpot*> captions_;

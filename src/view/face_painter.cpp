@@ -13,16 +13,6 @@ QPointF snapped(QPointF p, qreal dpr) {
     return {std::round(p.x() * dpr) / dpr, std::round(p.y() * dpr) / dpr};
 }
 
-bool container_shown(const frmMain& form, const Control& c) {
-    switch (c.container()) {
-    case Container::picConvert: return form.picConvert.visible;
-    case Container::picPrecision: return form.picPrecision.visible;
-    case Container::picBack1: return form.picBack1.visible;
-    case Container::Form: break;
-    }
-    return true;
-}
-
 // A sprite with its pen point on a whole device pixel, as text is drawn.
 void draw_sprite(QPainter& painter, const Sprite& sprite, QPointF origin, qreal dpr) {
     if (sprite.image.isNull()) return;
@@ -52,10 +42,9 @@ void draw_help(QPainter& painter, const Label& label, QRectF rect, Skin& skin, q
     draw_sprite(painter, text, rect.topLeft(), dpr);
 }
 
-void draw_caption(QPainter& painter, const frmMain& form, const Label& label, Skin& skin,
-                  qreal dpr) {
+void draw_caption(QPainter& painter, const Face& face, const Label& label, Skin& skin, qreal dpr) {
     if (label.caption.empty()) return;
-    const QRectF rect = pixel_rect(form, label);
+    const QRectF rect = pixel_rect(face, label);
     switch (label.font) {
     case FontKind::Small: draw_small(painter, label, rect.topLeft(), skin, dpr); break;
     case FontKind::Large: draw_large(painter, label, rect.topLeft(), skin, dpr); break;
@@ -70,31 +59,31 @@ void draw_picture(QPainter& painter, const QRectF& at, const QImage& picture, qr
 
 } // namespace
 
-QRectF pixel_rect(const frmMain& form, const Control& c) {
-    const Rect r = form.window_rect(c);
+QRectF pixel_rect(const Face& face, const Control& c) {
+    const Rect r = face.window_rect(c);
     constexpr qreal px = twips_per_pixel;
     return {r.left / px, r.top / px, r.width / px, r.height / px};
 }
 
-void paint_form(QPainter& painter, const frmMain& form, Skin& skin, qreal dpr) {
-    for (const Control* c : form.controls()) {
-        if (!c->visible || !container_shown(form, *c)) continue;
-        if (c == &form.picBack1) {
-            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::Face, dpr), dpr);
-        } else if (c == &form.picConvert) {
-            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::UnitPanel, dpr), dpr);
-        } else if (c == &form.picPrecision) {
-            draw_picture(painter, pixel_rect(form, *c), skin.picture(Picture::PrecisionPanel, dpr),
+void paint_form(QPainter& painter, const Face& face, Skin& skin, qreal dpr) {
+    for (const Control* c : face.controls()) {
+        if (!face.seen(*c)) continue;
+        if (c == &face.part(FacePart::Face)) {
+            draw_picture(painter, pixel_rect(face, *c), skin.picture(Picture::Face, dpr), dpr);
+        } else if (c == &face.part(FacePart::UnitPanel)) {
+            draw_picture(painter, pixel_rect(face, *c), skin.picture(Picture::UnitPanel, dpr), dpr);
+        } else if (c == &face.part(FacePart::PrecisionPanel)) {
+            draw_picture(painter, pixel_rect(face, *c), skin.picture(Picture::PrecisionPanel, dpr),
                          dpr);
         } else if (const auto* lamp = dynamic_cast<const Lamp*>(c)) {
             const Picture p = lamp->shape == Lamp::Shape::Horizontal ? Picture::LampHorizontal
                                                                      : Picture::LampVertical;
-            draw_picture(painter, pixel_rect(form, *c), skin.picture(p, dpr), dpr);
+            draw_picture(painter, pixel_rect(face, *c), skin.picture(p, dpr), dpr);
         } else if (const auto* label = dynamic_cast<const Label*>(c)) {
-            if (!label->is_key()) draw_caption(painter, form, *label, skin, dpr);
+            if (!label->is_key()) draw_caption(painter, face, *label, skin, dpr);
         }
     }
-    if (form.shortcut_badges_shown()) paint_shortcut_badges(painter, form);
+    if (face.shortcut_badges_shown()) paint_shortcut_badges(painter, face);
 }
 
 } // namespace calc::view

@@ -4,14 +4,14 @@
 
 #include <QPainter>
 
-#include "frmMain.h"
+#include "face.h"
 #include "skin.h"
 
 namespace calc::view {
 
 // Where a control lies in logical pixels of the window.
-QRectF pixel_rect(const frmMain& form, const Control& c);
+QRectF pixel_rect(const Face& face, const Control& c);
 
-void paint_form(QPainter& painter, const frmMain& form, Skin& skin, qreal dpr);
+void paint_form(QPainter& painter, const Face& face, Skin& skin, qreal dpr);
 
 } // namespace calc::view

@@ -4,8 +4,6 @@
 #include <QAccessibleWidget>
 
 #include "face_painter.h"
-#include "shell/hover.h"
-#include "spoken_names.h"
 
 namespace calc::view {
 
@@ -48,13 +46,12 @@ QAccessibleInterface* key_factory(const QString& /*class_name*/, QObject* object
 
 } // namespace
 
-KeyHotSpot::KeyHotSpot(QWidget* parent, const frmMain& form, const Control& key,
-                       std::function<void()> press)
-    : QWidget(parent), key_(key), lamp_(key_lamp(form, key)),
-      binding_(QString::fromStdString(key_binding(key))), press_(std::move(press)) {
-    setObjectName(QString::fromStdString(key.name()));
-    setAccessibleName(QString::fromUtf8(key_name(key)));
-    if (auto help = hover_text(form, key)) setAccessibleDescription(QString::fromStdString(*help));
+KeyHotSpot::KeyHotSpot(QWidget* parent, const FaceKey& key, std::function<void()> press)
+    : QWidget(parent), key_(*key.control), lamp_(key.lamp),
+      binding_(QString::fromStdString(key.binding)), press_(std::move(press)) {
+    setObjectName(QString::fromStdString(key_.name()));
+    setAccessibleName(QString::fromUtf8(key.spoken));
+    if (!key.help.empty()) setAccessibleDescription(QString::fromStdString(key.help));
     // Seen by accessibility only: the window under it takes the mouse and the keyboard.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -62,9 +59,9 @@ KeyHotSpot::KeyHotSpot(QWidget* parent, const frmMain& form, const Control& key,
     checked_ = lamp_ != nullptr && lamp_->visible;
 }
 
-void KeyHotSpot::follow(const frmMain& form) {
-    setGeometry(pixel_rect(form, key_).toRect());
-    setVisible(seen_on_face(form, key_));
+void KeyHotSpot::follow(const Face& face) {
+    setGeometry(pixel_rect(face, key_).toRect());
+    setVisible(face.seen(key_));
     setEnabled(key_.enabled);
     if (lamp_ != nullptr && lamp_->visible != checked_) {
         checked_ = lamp_->visible;
@@ -73,16 +70,6 @@ void KeyHotSpot::follow(const frmMain& form) {
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-bool seen_on_face(const frmMain& form, const Control& c) {
-    switch (c.container()) {
-    case Container::picConvert: return c.visible && form.picConvert.visible;
-    case Container::picPrecision: return c.visible && form.picPrecision.visible;
-    case Container::picBack1:
-    case Container::Form: break;
-    }
-    return c.visible;
 }
 
 void install_key_accessibility() {

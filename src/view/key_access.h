@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "frmMain.h"
+#include "face.h"
 
 namespace calc::view {
 
@@ -15,8 +15,7 @@ class KeyHotSpot : public QWidget {
     Q_OBJECT
 public:
     // press: what the accessible press action does (a click through the form's mouse path).
-    KeyHotSpot(QWidget* parent, const frmMain& form, const Control& key,
-               std::function<void()> press);
+    KeyHotSpot(QWidget* parent, const FaceKey& key, std::function<void()> press);
 
     const Control& key() const { return key_; }
     void press() const { press_(); }
@@ -26,7 +25,7 @@ public:
     bool checked() const { return checked_; }
     // Follows the key's place, visibility, enabled flag and lamp in the form; a lamp that
     // changed is announced.
-    void follow(const frmMain& form);
+    void follow(const Face& face);
 
 private:
     const Control& key_;
@@ -35,9 +34,6 @@ private:
     bool checked_ = false;
     std::function<void()> press_;
 };
-
-// Whether the user sees the control: it is visible and so is the panel it lies on.
-bool seen_on_face(const frmMain& form, const Control& c);
 
 // Makes Qt's accessibility use the key interface for KeyHotSpot (once per process).
 void install_key_accessibility();

@@ -43,7 +43,7 @@ int main() {
                     pixels_down(r.top), pixels_up(r.left + r.width), pixels_up(r.top + r.height));
     }
     for (const calc::KeyBinding& b : calc::keyboard_map()) {
-        const std::string name = b.key_name.empty() ? "-" : std::string(b.key_name);
+        const std::string name = b.row == nullptr ? "-" : std::string(b.row->name);
         std::printf("binding %c %d %s\n", b.key, b.modifiers, name.c_str());
     }
     return 0;

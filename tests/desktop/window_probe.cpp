@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "calculator_window.h"
+#include "frmMain.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QPointF at = bare_face(window.form());
+    const QPointF at = bare_face(window.face().form());
     send_mouse(window, QEvent::MouseButtonPress, at, Qt::RightButton);
     send_mouse(window, QEvent::MouseButtonRelease, at, Qt::NoButton);
     QMenu* menu = window.face_menu();
@@ -70,6 +71,6 @@ int main(int argc, char** argv) {
 
     QKeyEvent press(QEvent::KeyPress, Qt::Key_T, Qt::ControlModifier, QString(QChar(20)));
     QCoreApplication::sendEvent(&window, &press);
-    std::printf("ctrl-t %s\n", window.form().always_on_top ? "switches" : "ignored");
+    std::printf("ctrl-t %s\n", window.face().form().always_on_top ? "switches" : "ignored");
     return 0;
 }

@@ -31,12 +31,8 @@ std::set<std::string> listed_on_the_page() {
 
 TEST(ManualPage, ListsEveryShortcutOfTheKeyboardMap) {
     std::set<std::string> bound;
-    for (const KeyBinding& b : keyboard_map()) {
-        std::string chord = (b.modifiers & CtrlDown) != 0 ? "Ctrl+" : "";
-        if ((b.modifiers & ShiftDown) != 0) chord += "Shift+";
-        bound.insert(chord + b.key);
-    }
-    for (const NamedKeyBinding& b : named_key_commands()) bound.insert(std::string(b.chord));
+    for (const KeyBinding& b : keyboard_map()) bound.insert(chord_text(b));
+    for (const NamedKeyBinding& b : named_key_commands()) bound.insert(chord_text(b));
     EXPECT_EQ(listed_on_the_page(), bound);
 }
 

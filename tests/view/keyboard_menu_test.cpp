@@ -14,6 +14,7 @@
 
 #include "calculator_window.h"
 #include "face_painter.h"
+#include "frmMain.h"
 
 namespace calc::view {
 namespace {
@@ -22,7 +23,7 @@ class KeyboardMenuTest : public ::testing::Test {
 protected:
     KeyboardMenuTest() { window.show(); }
 
-    frmMain& form() { return window.form(); }
+    frmMain& form() { return window.face().form(); }
 
     void key(int qt_key, Qt::KeyboardModifiers mods, const QString& text) {
         QKeyEvent event(QEvent::KeyPress, qt_key, mods, text);
@@ -115,7 +116,7 @@ TEST_F(KeyboardMenuTest, HeldAlwaysOnTopKeySwitchesOnce) {
 }
 
 TEST_F(KeyboardMenuTest, RightClickOnTheBareFaceOpensTheMenu) {
-    right_click(pixel_rect(form(), form().lblNumber[5]).center());
+    right_click(pixel_rect(window.face(), form().lblNumber[5]).center());
     EXPECT_EQ(window.face_menu(), nullptr); // over a key: no menu
     right_click(bare_face());
     ASSERT_NE(window.face_menu(), nullptr);
@@ -153,7 +154,7 @@ TEST_F(KeyboardMenuTest, DuringAModalEntryCopyAndPasteAreOff) {
     key(Qt::Key_K, Qt::NoModifier, "k");
     ASSERT_TRUE(form().picPrecision.visible);
     // A disabled key counts as bare face.
-    right_click(pixel_rect(form(), form().lblSin).center());
+    right_click(pixel_rect(window.face(), form().lblSin).center());
     ASSERT_EQ(entries().size(), 5);
     EXPECT_FALSE(entries()[0]->isEnabled());
     EXPECT_FALSE(entries()[1]->isEnabled());

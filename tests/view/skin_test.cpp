@@ -10,6 +10,7 @@
 
 #include "baked_skin.h"
 #include "face_painter.h"
+#include "frmMain.h"
 #include "platform.h"
 #include "skin.h"
 
@@ -54,7 +55,8 @@ TEST(SkinTest, BakedSpritesAreWhatTheRenderersDraw) {
 // The whole face as the window paints it, from baked and from freshly drawn sprites.
 TEST(SkinTest, FormPaintsTheSameFromBakedSprites) {
     FakePlatform platform;
-    frmMain form(platform);
+    Face face(platform);
+    frmMain& form = face.form();
     form.start();
     form.type_char('7');
     form.show_hover(form.lblSin);
@@ -67,7 +69,7 @@ TEST(SkinTest, FormPaintsTheSameFromBakedSprites) {
             image.setDevicePixelRatio(dpr);
             image.fill(Qt::black);
             QPainter painter(&image);
-            paint_form(painter, form, skin, dpr);
+            paint_form(painter, face, skin, dpr);
         }
         EXPECT_TRUE(pictures[0] == pictures[1]) << "at " << dpr;
     }
@@ -175,14 +177,15 @@ TEST(SkinTest, PrecisionCaptionsLieOnBareGlass) {
     const QImage& panel = skin.picture(Picture::PrecisionPanel, 1);
     for (Label frmMain::*style : {&frmMain::lblSetDec, &frmMain::lblSetFrac}) {
         FakePlatform platform;
-        frmMain form(platform);
+        Face face(platform);
+        frmMain& form = face.form();
         form.start();
         for (Label* key : {&(form.*style), &form.lblSetPrec}) {
             form.mouse_down(*key, LeftButton);
             form.mouse_up(*key, LeftButton);
         }
         ASSERT_TRUE(form.picPrecision.visible);
-        const QPointF origin = pixel_rect(form, form.picPrecision).topLeft();
+        const QPointF origin = pixel_rect(face, form.picPrecision).topLeft();
         int captions = 0;
         for (const Control* c : form.controls()) {
             const auto* label = dynamic_cast<const Label*>(c);
@@ -194,7 +197,7 @@ TEST(SkinTest, PrecisionCaptionsLieOnBareGlass) {
             SCOPED_TRACE(label->caption);
             // The label's box and the character cells drawn from its top left.
             const QSize cell = label->font == FontKind::Large ? large_cell : small_cell;
-            QRectF box = pixel_rect(form, *c).translated(-origin);
+            QRectF box = pixel_rect(face, *c).translated(-origin);
             box |= QRectF(
                 box.topLeft(),
                 QSizeF(cell.width() * static_cast<qreal>(label->caption.size()), cell.height()));

@@ -14,6 +14,7 @@
 
 #include "calculator_window.h"
 #include "face_painter.h"
+#include "frmMain.h"
 #include "key_access.h"
 #include "shell/hover.h"
 #include "shortcut_badges.h"
@@ -43,8 +44,8 @@ protected:
         QAccessible::setActive(true);
     }
 
-    frmMain& form() { return window.form(); }
-    QPointF centre(const Control& c) { return pixel_rect(form(), c).center(); }
+    frmMain& form() { return window.face().form(); }
+    QPointF centre(const Control& c) { return pixel_rect(window.face(), c).center(); }
 
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, at, window.mapToGlobal(at), button, held, Qt::NoModifier);
@@ -177,9 +178,9 @@ TEST_F(WindowTest, KeysAreDescribedByTheirHelpText) {
 
 // Held Ctrl shows each key's shortcut in a badge over its corner, drawn on the window itself.
 TEST_F(WindowTest, HeldCtrlShowsShortcutBadges) {
-    const KeyRow* sine = key_row(form().lblSin);
+    const FaceKey* sine = window.face().key(form().lblSin);
     ASSERT_NE(sine, nullptr);
-    const QPoint spot = badge_rect(form(), *sine).center().toPoint();
+    const QPoint spot = badge_rect(window.face(), *sine).center().toPoint();
     auto pixel = [&] { return window.grab().toImage().pixelColor(spot); };
     const QColor bare = pixel();
     form().key_press({0, KeyControl, CtrlDown, "", false});
@@ -187,7 +188,7 @@ TEST_F(WindowTest, HeldCtrlShowsShortcutBadges) {
     ASSERT_TRUE(form().shortcut_badges_shown());
     const QImage shown = window.grab().toImage();
     // The badge is dark, the face under it is not; somewhere inside is the letter's ink.
-    const QRect badge = badge_rect(form(), *sine).toAlignedRect();
+    const QRect badge = badge_rect(window.face(), *sine).toAlignedRect();
     int dark = 0;
     int bright = 0;
     for (int y = badge.top() + 1; y < badge.bottom(); ++y) {

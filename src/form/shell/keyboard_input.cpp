@@ -1,6 +1,7 @@
 // The one way a key press reaches the form, whoever delivers it: the keyboard map first, then
 // the named keys, then the characters typed; and the face menu's items.
 #include "frmMain.h"
+#include "key_table.h"
 #include "shell/keyboard_map.h"
 
 namespace calc {
@@ -66,15 +67,16 @@ std::vector<MenuItem> frmMain::face_menu() const {
     clear.separator_before = true;
     results.submenu.push_back(clear);
 
-    MenuItem copy{MenuCommand::Copy, "Copy", "Ctrl+C"};
+    MenuItem copy{MenuCommand::Copy, "Copy", chord_of(*key_row(lblcopy))};
     copy.enabled = lblcopy.enabled;
-    MenuItem paste{MenuCommand::Paste, "Paste", "Ctrl+V"};
+    MenuItem paste{MenuCommand::Paste, "Paste", chord_of(&frmMain::paste_value)};
     paste.enabled = normal;
-    MenuItem on_top{MenuCommand::AlwaysOnTop, "Always on top", "Ctrl+T"};
+    MenuItem on_top{MenuCommand::AlwaysOnTop, "Always on top",
+                    chord_of(&frmMain::toggle_always_on_top)};
     on_top.enabled = platform_.can_keep_above();
     on_top.checkable = true;
     on_top.checked = always_on_top;
-    MenuItem close{MenuCommand::Close, "Close", "Ctrl+Q"};
+    MenuItem close{MenuCommand::Close, "Close", chord_of(*key_row(lblExit))};
     close.separator_before = true;
     return {copy, paste, results, on_top, close};
 }

@@ -23,14 +23,14 @@ constexpr KeyBinding commands[] = {
 };
 
 constexpr NamedKeyBinding named_commands[] = {
-    {KeyUp, CtrlDown, "Ctrl+Up", &frmMain::recall_older},
-    {KeyDown, CtrlDown, "Ctrl+Down", &frmMain::recall_newer},
+    {KeyUp, CtrlDown, "Up", &frmMain::recall_older},
+    {KeyDown, CtrlDown, "Down", &frmMain::recall_newer},
 };
 
 std::vector<KeyBinding> all_bindings() {
     std::vector<KeyBinding> all;
     for (const KeyRow& row : key_table()) {
-        if (row.shortcut != 0) all.push_back({row.shortcut, row.modifiers, row.name, nullptr});
+        if (row.shortcut != 0) all.push_back({row.shortcut, row.modifiers, &row, nullptr});
     }
     all.insert(all.end(), std::begin(commands), std::end(commands));
     return all;
@@ -64,6 +64,49 @@ const KeyBinding* find_binding(char key, int modifiers) {
     return nullptr;
 }
 
+std::string chord_text(std::string_view key, int modifiers, ChordStyle style) {
+    std::string text;
+    if (style == ChordStyle::Badge) {
+        if ((modifiers & CtrlDown) != 0) text += '^';
+        if ((modifiers & AltDown) != 0) text += "\u2325";   // option key
+        if ((modifiers & ShiftDown) != 0) text += "\u21e7"; // upwards white arrow
+    } else {
+        if ((modifiers & CtrlDown) != 0) text += "Ctrl+";
+        if ((modifiers & AltDown) != 0) text += "Alt+";
+        if ((modifiers & ShiftDown) != 0) text += "Shift+";
+    }
+    return text.append(key);
+}
+
+std::string chord_text(char key, int modifiers, ChordStyle style) {
+    return chord_text(std::string_view(&key, 1), modifiers, style);
+}
+
+std::string chord_text(const KeyBinding& binding) {
+    return chord_text(binding.key, binding.modifiers);
+}
+
+std::string chord_text(const NamedKeyBinding& binding) {
+    return chord_text(binding.name, binding.modifiers);
+}
+
+std::string chord_of(void (frmMain::*action)()) {
+    for (const KeyBinding& b : bindings()) {
+        if (b.action == action) return chord_text(b);
+    }
+    return {};
+}
+
+std::string chord_of(const KeyRow& key) {
+    return key.shortcut != 0 ? chord_text(key.shortcut, key.modifiers) : std::string{};
+}
+
+std::string key_binding(const KeyRow& key) {
+    if (!key.tag.empty()) return std::string(key.tag);
+    if (!key.typed_key.empty()) return std::string(key.typed_key);
+    return chord_of(key);
+}
+
 bool frmMain::shortcut(char key, int modifiers) {
     // In the set-up panel a letter picks a row by its first letter; elsewhere letters are
     // the map's. Ctrl and Alt combinations are the map's everywhere.
@@ -75,8 +118,8 @@ bool frmMain::shortcut(char key, int modifiers) {
     if (binding == nullptr) return false;
     if (binding->action != nullptr) {
         (this->*binding->action)();
-    } else if (auto* label = dynamic_cast<Label*>(find(binding->key_name))) {
-        click_key(*label);
+    } else if (binding->row != nullptr) {
+        click_key(binding->row->label(*this));
     }
     // Taken even when its key is disabled: a map key is never typed into a field.
     return true;

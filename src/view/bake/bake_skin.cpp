@@ -13,9 +13,8 @@
 #include <set>
 
 #include "baked_skin.h"
-#include "frmMain.h"
+#include "face.h"
 #include "platform.h"
-#include "shell/hover.h"
 #include "skin.h"
 
 namespace {
@@ -32,15 +31,14 @@ struct HelpLine {
 
 HelpLine help_line() {
     calc::FakePlatform platform;
-    calc::frmMain form(platform);
-    form.start();
+    calc::Face face(platform);
+    face.start();
     HelpLine line;
-    line.texts.insert(QString::fromStdString(form.LBLSTAT.caption));
-    for (const calc::Control* c : form.controls()) {
-        if (auto text = calc::hover_text(form, *c))
-            line.texts.insert(QString::fromStdString(*text));
+    line.texts.insert(QString::fromStdString(face.help_line().caption));
+    for (const calc::FaceKey& key : face.keys()) {
+        if (!key.help.empty()) line.texts.insert(QString::fromStdString(key.help));
     }
-    const double height = form.window_rect(form.LBLSTAT).height;
+    const double height = face.window_rect(face.help_line()).height;
     line.height = qRound(height / calc::twips_per_pixel);
     return line;
 }
