@@ -5,6 +5,7 @@
 //   face WIDTH HEIGHT
 //   control NAME LEFT TOP RIGHT BOTTOM      (RIGHT and BOTTOM exclusive)
 //   binding KEY MODIFIERS KEY_NAME          (KEY_NAME "-" for the map's own actions)
+//   key NAME                                (every row of the key table)
 #include <cstdio>
 #include <string>
 
@@ -45,6 +46,9 @@ int main() {
     for (const calc::KeyBinding& b : calc::keyboard_map()) {
         const std::string name = b.row == nullptr ? "-" : std::string(b.row->name);
         std::printf("binding %c %d %s\n", b.key, b.modifiers, name.c_str());
+    }
+    for (const calc::KeyRow& row : calc::key_table()) {
+        std::printf("key %.*s\n", static_cast<int>(row.name.size()), row.name.data());
     }
     return 0;
 }
