@@ -1,6 +1,7 @@
 // Texts and limits of the form's design that more than one procedure writes or checks.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "controls.h"
@@ -20,8 +21,18 @@ inline constexpr int max_denominator = 32;     // largest denominator of fractio
 
 inline constexpr std::string_view pi_text = "3.1415927";    // what the pi key writes
 inline constexpr std::string_view no_operation = "STATUS:"; // the status line with none pending
-inline constexpr std::string_view places_caption = "DECIMAL PLACES: 1-16";
-inline constexpr std::string_view denominator_caption = "DENOMINATOR: 1-32";
+// The precision panel's range captions, written from the limits above.
+inline std::string places_caption() {
+    return "DECIMAL PLACES: 1-" + std::to_string(max_places);
+}
+inline std::string denominator_caption() {
+    return "DENOMINATOR: 1-" + std::to_string(max_denominator);
+}
+
+// The status line while an operation waits for Enter: "STATUS: 12 (+)".
+inline std::string pending_status(std::string_view entry, std::string_view op) {
+    return std::string(no_operation) + " " + std::string(entry) + " (" + std::string(op) + ")";
+}
 
 // The unit captions under the display while converting, before each unit's abbreviation.
 inline constexpr std::string_view from_unit_caption = "UNITS: ";

@@ -2,6 +2,7 @@
 // shown on the face mirrors it.
 #include <cmath>
 
+#include "design_values.h"
 #include "frmMain.h"
 #include "number_text.h"
 
@@ -69,7 +70,7 @@ void frmMain::operator_typed(char op) {
         return;
     }
     first_value = read_leading(txtDecimal.text());
-    lblStatus.caption = "STATUS: " + txtDecimal.text() + " (" + op + ")";
+    lblStatus.caption = design::pending_status(txtDecimal.text(), std::string_view(&op, 1));
     txtDecimal.set_text("0");
 }
 

@@ -156,18 +156,24 @@ Control* frmMain::hit_test(int x, int y) {
     return &picBack1;
 }
 
+std::vector<Timer*> frmMain::timers() {
+    std::vector<Timer*> all;
+    for (auto timer : form_timers) all.push_back(&(this->*timer));
+    return all;
+}
+
 void frmMain::advance_timers(int ms) {
     // The quiet time before the next tick passes at once; the millisecond of a tick passes
     // timer by timer, so a tick that switches the other timer acts as it would in real time.
     while (ms > 0) {
         int quiet = ms;
-        for (const Timer* t : {&Timer2, &Timer3, &tmrBadges}) {
-            if (t->enabled) quiet = std::min(quiet, t->until_tick() - 1);
+        for (auto timer : form_timers) {
+            if ((this->*timer).enabled) quiet = std::min(quiet, (this->*timer).until_tick() - 1);
         }
-        for (Timer* t : {&Timer2, &Timer3, &tmrBadges}) t->advance(quiet);
+        for (auto timer : form_timers) (this->*timer).advance(quiet);
         ms -= quiet;
         if (ms == 0) break;
-        for (Timer* t : {&Timer2, &Timer3, &tmrBadges}) t->advance(1);
+        for (auto timer : form_timers) (this->*timer).advance(1);
         --ms;
     }
     end_of_event();

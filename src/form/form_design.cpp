@@ -47,7 +47,7 @@ frmMain::frmMain(Platform& platform)
       lblPrec("lblPrec", Prec, Rect{105, 105, 900, 120}, "PRECISION:", S, Left),
       lblPrecision("lblPrecision", Prec, Rect{1590, 300, 150, 270}, "0", L, Centre),
       lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120},
-                   std::string(design::places_caption), S, Right),
+                   design::places_caption(), S, Right),
       arrow_on{make_lamp(0, 135, 2190, H, false), make_lamp(1, 165, 1935, V, true),
                make_lamp(2, 135, 2445, H, false), make_lamp(3, 165, 1170, V, true),
                make_lamp(4, 165, 1425, V, false), make_lamp(5, 165, 1680, V, false)},
@@ -89,11 +89,11 @@ void frmMain::register_controls() {
     }
     for (Control* c : std::initializer_list<Control*>{
              &picPrecision, &lblPrec, &lblPrecision, &lblPrecStyle, &txtDecimal, &txtPrecision,
-             &txtEE,        &Text1,   &List1,        &List2,        &List3,      &List4,
-             &List5,        &List6,   &List7,        &List8,        &List9,      &List10,
-             &Timer2,       &Timer3,  &tmrBadges}) {
+             &txtEE,        &Text1,   &List1,        &List2}) {
         all_.push_back(c);
     }
+    for (auto list : unit_lists) all_.push_back(&(this->*list));
+    for (Timer* t : timers()) all_.push_back(t);
 }
 
 void frmMain::define_keys() {

@@ -60,8 +60,8 @@ public:
     Control* hit_test(int x, int y);
     // Lets ms milliseconds pass for the enabled timers.
     void advance_timers(int ms);
-    // Every timer of the form, for a window that runs them on its own clock.
-    std::array<Timer*, 3> timers() { return {&Timer2, &Timer3, &tmrBadges}; }
+    // Every timer of the form, as form_timers lists them.
+    std::vector<Timer*> timers();
     // The window was given a size; the form answers with form_width and form_height.
     void resize() { Form_Resize(); }
     // A key of the keyboard map (an upper-case letter, or the character on the key) with the
@@ -343,5 +343,13 @@ private:
     bool badges_due_ = false;      // it has been down for the half second
     std::string last_broken_rule_; // debug builds: the rule last reported broken
 };
+
+// Every timer of the form: the one list the form's clock, the window and the rules go by.
+inline constexpr std::array form_timers{&frmMain::Timer2, &frmMain::Timer3, &frmMain::tmrBadges};
+
+// The lists that hold the stored unit tables, in the order of units::stored_tables().
+inline constexpr std::array unit_lists{&frmMain::List3, &frmMain::List4, &frmMain::List5,
+                                       &frmMain::List6, &frmMain::List7, &frmMain::List8,
+                                       &frmMain::List9, &frmMain::List10};
 
 } // namespace calc

@@ -12,8 +12,8 @@ void frmMain::lblMath_Click(int Index) {
         return;
     }
     first_value = read_leading(txtDecimal.text());
-    lblStatus.caption = "STATUS: " + txtDecimal.text() + " (" +
-                        lblMath.at(static_cast<std::size_t>(Index)).tag + ")";
+    lblStatus.caption =
+        design::pending_status(txtDecimal.text(), lblMath.at(static_cast<std::size_t>(Index)).tag);
     txtDecimal.set_text("0");
 }
 

@@ -175,7 +175,8 @@ struct Digits15 {
 
 Digits15 digits15(double v) {
     char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific,
+                                      significant_digits - 1);
     const std::string_view text(buf, static_cast<std::size_t>(result.ptr - buf));
     Digits15 d;
     std::size_t i = 0;
@@ -257,7 +258,8 @@ double checked(double v) {
     if (std::fabs(v) > 1.7976931348623e308) {
         char buf[32];
         const auto printed =
-            std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+            std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific,
+                          significant_digits - 1);
         double back = 0;
         if (std::from_chars(buf, printed.ptr, back).ec == std::errc::result_out_of_range) {
             fail_overflow();
@@ -303,7 +305,8 @@ std::string print_default(double v) {
     const Digits15 d = digits15(v);
     std::string out = d.negative ? "-" : "";
     const auto count = static_cast<int>(d.digits.size());
-    if (d.exponent > -5 && d.exponent < 15) {
+    // Plain while every significant digit stands before the point or close after it.
+    if (d.exponent > -5 && d.exponent < significant_digits) {
         if (d.exponent >= 0) {
             const int integer_digits = d.exponent + 1;
             if (count <= integer_digits) {

@@ -35,6 +35,9 @@ bool overflows(std::string_view text);
 // leading-number form; otherwise RuntimeFault.
 double read_strict(std::string_view text);
 
+// The significant digits every number is printed and kept with.
+inline constexpr int significant_digits = 15;
+
 // Default printing: 0 -> "0"; otherwise rounded to 15 significant digits, trailing zeros and
 // point dropped; plain when -5 < exponent < 15 ("0.5", "123456789012345"), else scientific
 // with at least two exponent digits ("1E+15", "1.5E-05", "-1E+100"). Non-finite throws.

@@ -21,9 +21,7 @@ std::string upper_cased(std::string row) {
 
 // The hidden list numbered n (3 for List3 ... 10 for List10).
 ListBox& unit_list(frmMain& f, int n) {
-    const std::array<ListBox*, 8> lists = {&f.List3, &f.List4, &f.List5, &f.List6,
-                                           &f.List7, &f.List8, &f.List9, &f.List10};
-    return *lists.at(static_cast<std::size_t>(n - 3));
+    return f.*unit_lists.at(static_cast<std::size_t>(n - 3));
 }
 
 } // namespace
@@ -48,10 +46,8 @@ void load_unit_lists(frmMain& f) {
 
 void frmMain::fill_unit_lists() {
     // At start the lists are only emptied; load_unit_lists fills them on first use.
-    for (ListBox* list :
-         {&List2, &List3, &List4, &List5, &List6, &List7, &List8, &List9, &List10}) {
-        list->clear();
-    }
+    List2.clear();
+    for (auto list : unit_lists) (this->*list).clear();
 }
 
 void frmMain::conversion_off() {

@@ -80,11 +80,11 @@ void frmMain::txtPrecision_LostFocus() {
 void frmMain::show_precision() {
     if (frac_mode != 0) {
         lblPrecision.caption = std::to_string(frac_denom);
-        lblPrecStyle.caption = design::denominator_caption;
+        lblPrecStyle.caption = design::denominator_caption();
         lblPrec.caption = "PRECISION: 1/" + std::to_string(frac_denom);
     } else {
         lblPrecision.caption = std::to_string(dec_places);
-        lblPrecStyle.caption = design::places_caption;
+        lblPrecStyle.caption = design::places_caption();
         lblPrec.caption = "PRECISION: " + precision_pattern(dec_places);
     }
 }
