@@ -171,10 +171,19 @@ def start_x_server():
         stderr=subprocess.DEVNULL,
     )
     os.close(write_end)
-    if not select.select([read_end], [], [], 10)[0]:
-        raise RuntimeError("Xvfb did not start")
-    number = os.read(read_end, 32).decode().strip()
+    # The number comes with its line end, maybe in two writes: the pipe stays open until the
+    # whole line is read, or Xvfb dies on writing the rest (more often on a busy machine).
+    line = b""
+    end = time.monotonic() + 30
+    while not line.endswith(b"\n"):
+        if not select.select([read_end], [], [], max(0, end - time.monotonic()))[0]:
+            raise RuntimeError("Xvfb did not start")
+        chunk = os.read(read_end, 32)
+        if not chunk:
+            break
+        line += chunk
     os.close(read_end)
+    number = line.decode().strip()
     if not number:
         raise RuntimeError("Xvfb found no free display")
     return ":" + number
