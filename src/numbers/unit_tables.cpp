@@ -55,7 +55,6 @@ constexpr Category all_categories[] = {
     {"SPEED",       Kind::Speed,        narrow_width, false, 0,  speed},
 };
 // clang-format on
-constexpr std::size_t stored_count = 8;
 
 // Every record must fit the fields of its layout, or its row would shift the next field.
 constexpr bool fits(std::span<const UnitRecord> rows, int width) {

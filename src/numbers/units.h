@@ -49,7 +49,9 @@ struct Category {
 // Every category: first the eight with a hidden list, in the order of those lists (List3 to
 // List10), then the two whose rows the set-up makes.
 std::span<const Category> categories();
-// The categories with a hidden list (the first eight).
+// The categories with a hidden list (the first eight). A new category needs none: with list 0
+// the set-up makes its rows from its table.
+inline constexpr std::size_t stored_count = 8;
 std::span<const Category> stored_tables();
 // A category by its word, or nullptr.
 const Category* find_category(std::string_view word);

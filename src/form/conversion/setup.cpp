@@ -20,6 +20,8 @@ std::string upper_cased(std::string row) {
 }
 
 // The hidden list numbered n (3 for List3 ... 10 for List10).
+static_assert(unit_lists.size() == units::stored_count, "a hidden list for each stored table");
+
 ListBox& unit_list(frmMain& f, int n) {
     return f.*unit_lists.at(static_cast<std::size_t>(n - 3));
 }
@@ -192,7 +194,10 @@ void frmMain::conversion_setup_enter() {
                     List1.add_item(c->upper ? upper_cased(stored.item(i)) : stored.item(i));
                 }
             } else {
-                for (const auto& unit : c->rows) List1.add_item(units::row_text(unit, c->width));
+                for (const auto& unit : c->rows) {
+                    const std::string row = units::row_text(unit, c->width);
+                    List1.add_item(c->upper ? upper_cased(row) : row);
+                }
             }
         }
         list_pos = 0;
