@@ -23,7 +23,7 @@ def test():
             expect(calc._find() == window and calc.shown_windows() == windows,
                    "%s: the window was made anew" % what)
             # The window manager answers in its own time.
-            end = time.monotonic() + 3
+            end = time.monotonic() + 10
             while (ABOVE in calc.net_wm_state()) != on and time.monotonic() < end:
                 time.sleep(0.05)
             expect((ABOVE in calc.net_wm_state()) == on,

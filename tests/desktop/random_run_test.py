@@ -110,7 +110,7 @@ class Run:
         raise Failure("the face menu did not close (%s; %s)" %
                       (self.log[-3:], self.calc.shown_windows()))
 
-    def wait_for_menu(self, must, timeout=3):
+    def wait_for_menu(self, must, timeout=10):
         """Waits for the face menu; fails naming `must` if it is required and does not come."""
         end = time.monotonic() + timeout
         while len(self.calc.shown_windows()) < 2:
