@@ -41,8 +41,10 @@ void frmMain::txtDecimal_Change() {
     check_input();
 
     if (ends_with(txtDecimal.text(), ".")) {
+        // A point after a value with a fraction is refused. The whole part is the floor, so a
+        // negative fraction ("-1.5") has one too; truncation would let "-1.5." through.
         const double v = read_leading(txtDecimal.text());
-        if (v - whole_part(v) > 0) txtDecimal.set_text(without_last(txtDecimal.text()));
+        if (v - std::floor(v) > 0) txtDecimal.set_text(without_last(txtDecimal.text()));
         if (ends_with(txtDecimal.text(), "..")) {
             txtDecimal.set_text(without_last(txtDecimal.text()));
         }
