@@ -95,10 +95,18 @@ class Desktop:
             "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
             "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.tmp, "no-bus"),
         }
-        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-        wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
-                 self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout)
+        self.wm_log = open(os.path.join(self.tmp, "openbox.log"), "w+")
+        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=self.wm_log,
+                                   stderr=subprocess.STDOUT)
+
+        def wm_ready():
+            if self.wm.poll() is not None:
+                self.wm_log.seek(0)
+                raise Failure("openbox ended at start: " + self.wm_log.read().strip())
+            return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.x(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout
+
+        wait_for("openbox", wm_ready)
 
     def _start_xvfb(self):
         # A free display number from 20 on: clear of a real desktop's and of the default
@@ -151,9 +159,16 @@ class Calculator:
     def __init__(self, desktop, process):
         self.desktop = desktop
         self.process = process
-        self.window = wait_for("the calculator's window", self._find)
+        self.window = wait_for("the calculator's window", self._find_while_alive)
         desktop.xdotool("windowactivate", "--sync", self.window)
         self.settle()
+
+    def _find_while_alive(self):
+        # A program that ended will never show its window: say so at once, with its words.
+        if not self.alive():
+            raise Failure("the calculator ended at start (%s): %s" %
+                          (self.process.returncode, self.output().strip()))
+        return self._find()
 
     def _find(self):
         found = self.desktop.x("xdotool", "search", "--onlyvisible", "--pid",
