@@ -46,8 +46,8 @@ frmMain::frmMain(Platform& platform)
       Label3("Label3", Conv, Rect{105, 645, 1350, 120}, "ENTER TO ACCEPT", S, Left),
       lblPrec("lblPrec", Prec, Rect{105, 105, 900, 120}, "PRECISION:", S, Left),
       lblPrecision("lblPrecision", Prec, Rect{1590, 300, 150, 270}, "0", L, Centre),
-      lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120},
-                   design::places_caption(), S, Right),
+      lblPrecStyle("lblPrecStyle", Prec, Rect{1395, 645, 1800, 120}, design::places_caption(), S,
+                   Right),
       arrow_on{make_lamp(0, 135, 2190, H, false), make_lamp(1, 165, 1935, V, true),
                make_lamp(2, 135, 2445, H, false), make_lamp(3, 165, 1170, V, true),
                make_lamp(4, 165, 1425, V, false), make_lamp(5, 165, 1680, V, false)},
@@ -87,9 +87,9 @@ void frmMain::register_controls() {
     for (const KeyRow& row : key_table()) {
         if (row.container == Container::picConvert) all_.push_back(&row.label(*this));
     }
-    for (Control* c : std::initializer_list<Control*>{
-             &picPrecision, &lblPrec, &lblPrecision, &lblPrecStyle, &txtDecimal, &txtPrecision,
-             &txtEE,        &Text1,   &List1,        &List2}) {
+    for (Control* c : std::initializer_list<Control*>{&picPrecision, &lblPrec, &lblPrecision,
+                                                      &lblPrecStyle, &txtDecimal, &txtPrecision,
+                                                      &txtEE, &Text1, &List1, &List2}) {
         all_.push_back(c);
     }
     for (auto list : unit_lists) all_.push_back(&(this->*list));

@@ -257,9 +257,8 @@ double checked(double v) {
     // could not be read back from its text: it counts as an overflow too.
     if (std::fabs(v) > 1.7976931348623e308) {
         char buf[32];
-        const auto printed =
-            std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific,
-                          significant_digits - 1);
+        const auto printed = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific,
+                                           significant_digits - 1);
         double back = 0;
         if (std::from_chars(buf, printed.ptr, back).ec == std::errc::result_out_of_range) {
             fail_overflow();
