@@ -25,7 +25,7 @@ void draw_small(QPainter& painter, const Label& label, QPointF origin, Skin& ski
         const char c = label.caption[i];
         if (c == ' ') continue;
         const QPointF cell = origin + QPointF(static_cast<qreal>(i) * small_cell.width(), 0);
-        painter.drawImage(snapped(cell, dpr), skin.small_glyph(c, dpr));
+        draw_sprite(painter, skin.small_glyph(c, dpr), cell, dpr);
     }
 }
 

@@ -1,49 +1,26 @@
 #include "skin.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "baked_skin.h"
 #include "design_values.h"
+#include "pixel_font.h"
 
 namespace calc::view {
 
 namespace {
 
-const char* const small_family = "Spleen";
 const char* const large_family = "DejaVu Sans Mono";
 const char* const help_family = "DejaVu Sans";
-
-// The bundled fonts, registered on the first drawing that needs one: loading them sets up
-// the system's font configuration, which a start from baked pictures never needs.
-void register_fonts() {
-    static const bool done = [] {
-        for (const char* file : {"spleen-5x8.pcf", "DejaVuSansMono-Bold.ttf", "DejaVuSans.ttf",
-                                 "DejaVuSans-Bold.ttf"}) {
-            QFontDatabase::addApplicationFont(QStringLiteral(":/skin/fonts/") +
-                                              QLatin1String(file));
-        }
-        return true;
-    }();
-    (void)done;
-}
-
-QString source_of(Picture which) {
-    switch (which) {
-    case Picture::Face: return QStringLiteral(":/skin/face.svg");
-    case Picture::UnitPanel: return QStringLiteral(":/skin/panel.svg");
-    case Picture::PrecisionPanel: return QStringLiteral(":/skin/panel_precision.svg");
-    case Picture::LampHorizontal: return QStringLiteral(":/skin/lamp_h.svg");
-    case Picture::LampVertical: return QStringLiteral(":/skin/lamp_v.svg");
-    }
-    return {};
-}
 
 QSize device_size(QSize logical, qreal dpr) {
     return {static_cast<int>(std::ceil(logical.width() * dpr - 0.01)),
@@ -64,7 +41,67 @@ QFont large_font() {
     return font;
 }
 
+// A pixel font's capitals: the rows of 'H', and the baseline just below them.
+struct Capitals {
+    int top = 0;
+    int baseline = 0;
+    int height() const { return baseline - top; }
+};
+
+Capitals capitals(const PixelFont& font) {
+    Capitals caps{font.height, 0};
+    for (int y = 0; y < font.height; ++y) {
+        for (int x = 0; x < font.width; ++x) {
+            if (!font.ink('H', x, y)) continue;
+            caps.top = qMin(caps.top, y);
+            caps.baseline = qMax(caps.baseline, y + 1);
+        }
+    }
+    return caps;
+}
+
+// The font and the whole number of device pixels per font pixel for the small captions at a
+// scale: the capitals nearest the 5x8 font's scaled, as narrow as the scaled cell (each
+// glyph leaves its spacing column at the right); on a tie the larger font, whose bolder
+// strokes read more like the rest of the face (6x12's single-pixel ones look thin at 150 %).
+struct SmallFace {
+    const PixelFont* font;
+    int factor;
+};
+
+SmallFace small_face(qreal dpr) {
+    const qreal wanted = capitals(pixel_fonts[0]).height() * dpr;
+    SmallFace best{&pixel_fonts[0], 1};
+    qreal best_miss = -1;
+    for (const PixelFont& font : pixel_fonts) {
+        const int caps = capitals(font).height();
+        for (int factor = 1; (font.width - 1) * factor <= small_cell.width() * dpr + 1e-9;
+             ++factor) {
+            const qreal miss = std::abs(caps * factor - wanted);
+            if (best_miss < 0 || miss <= best_miss + 1e-9) {
+                best = {&font, factor};
+                best_miss = miss;
+            }
+        }
+    }
+    return best;
+}
+
 } // namespace
+
+void register_fonts() {
+    // On the first drawing that needs one: loading them sets up the system's font
+    // configuration, which a start from baked pictures never needs.
+    static const bool done = [] {
+        for (const char* file :
+             {"DejaVuSansMono-Bold.ttf", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf"}) {
+            QFontDatabase::addApplicationFont(QStringLiteral(":/skin/fonts/") +
+                                              QLatin1String(file));
+        }
+        return true;
+    }();
+    (void)done;
+}
 
 QFont badge_font() {
     register_fonts();
@@ -126,7 +163,7 @@ qreal centred_baseline(const QFontMetricsF& metrics, qreal height) {
 
 } // namespace
 
-Skin::Skin(bool baked) : use_baked_(baked) {}
+Skin::Skin(bool baked, PictureRenderer render) : use_baked_(baked), render_(render) {}
 
 Skin::~Skin() = default;
 
@@ -161,8 +198,29 @@ QString Skin::help_key(const QString& text, int line_height) {
     return QStringLiteral("H%1:").arg(line_height) + text;
 }
 
+QList<qreal> Skin::baked_scales() {
+    static const QList<qreal> scales = [] {
+        QList<qreal> found;
+        const QStringList files = QDir(QStringLiteral(":/baked")).entryList({"skin@*.bin"});
+        for (const QString& file : files) {
+            bool ok = false;
+            const qreal scale = file.mid(5, file.size() - 9).toDouble(&ok);
+            if (ok && BakedSkin::file_name(scale) == file) found.append(scale);
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }();
+    return scales;
+}
+
+qreal Skin::bake_for(qreal dpr, const QList<qreal>& scales) {
+    for (const qreal scale : scales) {
+        if (scale >= dpr - 1e-9) return scale;
+    }
+    return scales.isEmpty() ? 0 : scales.back();
+}
+
 const BakedSkin* Skin::baked_for(qreal dpr) {
-    if (!use_baked_) return nullptr;
     const QString scale = QString::number(dpr);
     auto it = baked_.find(scale);
     if (it == baked_.end()) it = baked_.insert(scale, BakedSkin::open(dpr));
@@ -175,17 +233,34 @@ const Sprite& Skin::sprite(const QString& key, qreal dpr, Render&& render) {
     auto it = cache_.find(cache_key);
     if (it != cache_.end()) return *it;
     std::optional<Sprite> made;
-    if (const BakedSkin* baked = baked_for(dpr)) made = baked->find(key);
+    if (use_baked_) {
+        if (const BakedSkin* baked = baked_for(dpr)) made = baked->find(key);
+    }
     if (!made) made = render();
     return *cache_.insert(cache_key, std::move(*made));
 }
 
-const QImage& Skin::picture(Picture which, qreal dpr) {
-    return sprite(picture_key(which), dpr, [&] { return render_picture(which, dpr); }).image;
+Sprite Skin::scaled_from_bake(Picture which, qreal dpr) {
+    const QSize size = device_size(picture_size(which), dpr);
+    const qreal from = bake_for(dpr, baked_scales());
+    std::optional<Sprite> baked;
+    if (const BakedSkin* skin = from > 0 ? baked_for(from) : nullptr) {
+        baked = skin->find(picture_key(which));
+    }
+    if (!baked || baked->image.isNull()) return {blank(size, dpr), {}, {}}; // nothing to draw from
+    QImage image = baked->image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(dpr);
+    return {image, {}, {}};
 }
 
-const QImage& Skin::small_glyph(char c, qreal dpr) {
-    return sprite(small_key(c), dpr, [&] { return render_small_glyph(c, dpr); }).image;
+const QImage& Skin::picture(Picture which, qreal dpr) {
+    return sprite(picture_key(which), dpr,
+                  [&] { return render_ ? render_(which, dpr) : scaled_from_bake(which, dpr); })
+        .image;
+}
+
+const Sprite& Skin::small_glyph(char c, qreal dpr) {
+    return sprite(small_key(c), dpr, [&] { return render_small_glyph(c, dpr); });
 }
 
 const Sprite& Skin::large_glyph(char c, qreal dpr) {
@@ -197,62 +272,27 @@ const Sprite& Skin::help_text(const QString& text, int line_height, qreal dpr) {
                   [&] { return render_help_text(text, line_height, dpr); });
 }
 
-Sprite Skin::render_picture(Picture which, qreal dpr) {
-    register_fonts(); // the face's key legends are text
-    const QSize size = picture_size(which);
-    QImage image = blank(device_size(size, dpr), dpr);
-    QSvgRenderer svg(source_of(which));
-    QPainter painter(&image);
-    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
-    return {image, {}, {}};
-}
-
 Sprite Skin::render_small_glyph(char c, qreal dpr) {
-    register_fonts();
-    // The pixel font has one size only: draw the glyph at scale 1, then give each device pixel
-    // the share of it that the enlarged font pixels cover. At whole scales that enlarges each
-    // pixel exactly; between them every stroke keeps the same weight, where repeating whole
-    // pixels would make some strokes one device pixel wide and others two.
-    QFont font(QString::fromLatin1(small_family));
-    font.setPixelSize(small_cell.height());
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font);
-    const QString text(QChar::fromLatin1(c));
-
-    QImage cell = blank(small_cell, 1);
-    QPainter painter(&cell);
-    painter.setFont(font);
-    painter.setPen(caption_colour);
-    // The glyphs leave their spacing column at the right: centre the advance in the cell.
-    const int x = (small_cell.width() - metrics.horizontalAdvance(text) + 1) / 2;
-    painter.drawText(x, metrics.ascent(), text);
-    painter.end();
-
-    // The length of a device pixel that one enlarged font pixel covers, along one axis.
-    auto overlap = [dpr](int device, int font_pixel) {
-        const qreal from = qMax<qreal>(device, font_pixel * dpr);
-        const qreal to = qMin<qreal>(device + 1, (font_pixel + 1) * dpr);
-        return qMax<qreal>(0, to - from);
-    };
-    const QSize size = device_size(small_cell, dpr);
-    QImage scaled = blank(size, dpr);
-    for (int dy = 0; dy < size.height(); ++dy) {
-        auto* row = reinterpret_cast<QRgb*>(scaled.scanLine(dy));
-        for (int dx = 0; dx < size.width(); ++dx) {
-            qreal cover = 0;
-            for (int fy = qFloor(dy / dpr); fy < small_cell.height() && fy * dpr < dy + 1; ++fy) {
-                for (int fx = qFloor(dx / dpr); fx < small_cell.width() && fx * dpr < dx + 1;
-                     ++fx) {
-                    cover += overlap(dy, fy) * overlap(dx, fx) * qAlpha(cell.pixel(fx, fy)) / 255.0;
-                }
-            }
-            const int alpha = qRound(qMin<qreal>(cover, 1) * 255);
-            row[dx] = qPremultiply(
-                qRgba(caption_colour.red(), caption_colour.green(), caption_colour.blue(), alpha));
+    const auto [font, factor] = small_face(dpr);
+    bool any = false;
+    for (int y = 0; y < font->height && !any; ++y) {
+        for (int x = 0; x < font->width && !any; ++x) any = font->ink(c, x, y);
+    }
+    if (!any) return {}; // a space: nothing to draw
+    // The ink, without the spacing column, centred in the cell; the baseline where the 5x8
+    // font's lies, on a whole device pixel.
+    const int left = qRound((small_cell.width() * dpr - (font->width - 1) * factor) / 2);
+    const int top =
+        qRound(capitals(pixel_fonts[0]).baseline * dpr) - capitals(*font).baseline * factor;
+    QImage image = blank(QSize(font->width, font->height) * factor, dpr);
+    const QRgb ink = caption_colour.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (font->ink(c, x / factor, y / factor)) row[x] = ink;
         }
     }
-    return {scaled, {}, {}};
+    return {image, {}, QPoint(-left, -top)};
 }
 
 Sprite Skin::render_large_glyph(char c, qreal dpr) {

@@ -1,10 +1,12 @@
-// The calculator's look: the skin pictures rendered from their vector sources, and the
-// captions' characters and help texts rendered with the bundled fonts.
+// The calculator's look: the skin pictures, the captions' characters and the help texts.
 //
-// Everything is drawn once per device pixel ratio and kept. For the usual screen scales the
-// build has already drawn it all (bake/bake_skin.cpp runs the same renderers below and the
-// results travel in the program), so the first frame parses no SVG and loads no font at
-// all; any other scale renders here on first use.
+// Everything is drawn once per device pixel ratio and kept. The pictures come from their
+// vector sources only at build time: bake/bake_skin.cpp draws them, with the large digits and
+// help texts, for every scale Windows offers from 100 % to 300 % in quarter steps, and the
+// results travel in the program, so the first frame parses no SVG and loads no font at all
+// and the program needs no SVG library. At any other scale a picture is the nearest larger
+// bake scaled down, and the text is drawn with the bundled fonts on first use. The small
+// captions are drawn from the pixel fonts' own glyph bitmaps (pixel_font.h) at every scale.
 #pragma once
 
 #include <QColor>
@@ -26,6 +28,8 @@ class BakedSkin;
 
 // The bundled bold face at the shortcut badges' size (drawn as vector text, not baked).
 QFont badge_font();
+// Registers the bundled fonts once (the face's key legends and the large digits need them).
+void register_fonts();
 
 enum class Picture { Face, UnitPanel, LampHorizontal, LampVertical, PrecisionPanel };
 inline constexpr Picture all_pictures[] = {Picture::Face, Picture::UnitPanel,
@@ -49,10 +53,14 @@ struct Sprite {
     QPoint anchor; // in image pixels
 };
 
+// Draws a picture from its source (bake/picture_renderer.h: only the build and the tests).
+using PictureRenderer = Sprite (*)(Picture, qreal dpr);
+
 class Skin {
 public:
-    // baked: use what the build drew for the screen's scale where there is one.
-    explicit Skin(bool baked = true);
+    // baked: use what the build drew for the screen's scale where there is one. render: draws
+    // the pictures that are not taken from there; without it they are scaled from a bake.
+    explicit Skin(bool baked = true, PictureRenderer render = nullptr);
     ~Skin();
     Skin(const Skin&) = delete;
     Skin& operator=(const Skin&) = delete;
@@ -61,10 +69,10 @@ public:
     const QImage& picture(Picture which, qreal dpr);
     static QSize picture_size(Picture which);
 
-    // One character of the 6 x 8 captions, filling its cell, in the caption colour; a pixel
-    // font, so each font pixel becomes a square of device pixels, shaded at its edges between
-    // whole scales so that every stroke keeps one weight.
-    const QImage& small_glyph(char c, qreal dpr);
+    // One character of the 6 x 8 captions, placed from its cell's top left, in the caption
+    // colour: the pixel font whose capitals come nearest to the scaled cell's, each font pixel
+    // a square of whole device pixels, so that every stroke is crisp and of one weight.
+    const Sprite& small_glyph(char c, qreal dpr);
     // One character of the 10 x 18 cells of the shown number, unit and precision, centred in
     // its cell.
     const Sprite& large_glyph(char c, qreal dpr);
@@ -76,9 +84,13 @@ public:
     static QList<QPair<int, QString>> icon_files();
     static QString icon_key(int size);
 
+    // The scales the program carries bakes for, ascending, and the one a picture at dpr is
+    // taken from: the nearest at or above it, else the largest; 0 when there are none.
+    static QList<qreal> baked_scales();
+    static qreal bake_for(qreal dpr, const QList<qreal>& scales);
+
     // The renderers, shared by the program and the build's baking, and the names under
     // which their results are kept.
-    static Sprite render_picture(Picture which, qreal dpr);
     static Sprite render_small_glyph(char c, qreal dpr);
     static Sprite render_large_glyph(char c, qreal dpr);
     static Sprite render_help_text(const QString& text, int line_height, qreal dpr);
@@ -91,8 +103,10 @@ private:
     template <class Render>
     const Sprite& sprite(const QString& key, qreal dpr, Render&& render);
     const BakedSkin* baked_for(qreal dpr);
+    Sprite scaled_from_bake(Picture which, qreal dpr);
 
     bool use_baked_;
+    PictureRenderer render_;
     QHash<QString, Sprite> cache_;                     // by key and device pixel ratio
     QHash<QString, std::shared_ptr<BakedSkin>> baked_; // by device pixel ratio; null: none
 };

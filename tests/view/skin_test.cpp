@@ -1,6 +1,7 @@
 // The skin drawn ahead by the build against the skin drawn now: the same pictures and text,
-// placed the same, at every baked scale and at one the build did not bake; and the container
-// that carries the baked sprites. (The QApplication these tests need is window_test.cpp's.)
+// placed the same, at every baked scale, and at one the build did not bake; the small
+// captions' pixel fonts; and the container that carries the baked sprites. (The QApplication
+// these tests need is window_test.cpp's.)
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -8,16 +9,19 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
+#include "bake/picture_renderer.h"
 #include "baked_skin.h"
 #include "face_painter.h"
 #include "frmMain.h"
+#include "pixel_font.h"
 #include "platform.h"
 #include "skin.h"
 
 namespace calc::view {
 namespace {
 
-const qreal scales[] = {1, 1.25, 1.5, 2, 1.1}; // 1.1 is not baked: rendered on first use
+// Every scale Windows offers from 100 % to 300 %, all baked.
+const qreal scales[] = {1, 1.25, 1.5, 1.75, 2, 2.25, 2.5, 2.75, 3};
 
 void expect_same(const Sprite& baked, const Sprite& drawn, const QString& what, qreal dpr) {
     SCOPED_TRACE(what.toStdString() + " at " + std::to_string(dpr));
@@ -33,15 +37,13 @@ void expect_same(const Sprite& baked, const Sprite& drawn, const QString& what, 
 
 TEST(SkinTest, BakedSpritesAreWhatTheRenderersDraw) {
     Skin baked(true);
-    Skin drawn(false);
+    Skin drawn(false, render_picture);
     for (const qreal dpr : scales) {
         for (const Picture p : all_pictures) {
             expect_same({baked.picture(p, dpr), {}, {}}, {drawn.picture(p, dpr), {}, {}},
                         Skin::picture_key(p), dpr);
         }
         for (const char c : std::string_view("0159.-E:Rg ")) {
-            expect_same({baked.small_glyph(c, dpr), {}, {}}, {drawn.small_glyph(c, dpr), {}, {}},
-                        Skin::small_key(c), dpr);
             expect_same(baked.large_glyph(c, dpr), drawn.large_glyph(c, dpr), Skin::large_key(c),
                         dpr);
         }
@@ -63,7 +65,7 @@ TEST(SkinTest, FormPaintsTheSameFromBakedSprites) {
     for (const qreal dpr : scales) {
         QImage pictures[2];
         for (const bool use_baked : {true, false}) {
-            Skin skin(use_baked);
+            Skin skin(use_baked, use_baked ? nullptr : render_picture);
             QImage& image = pictures[use_baked ? 1 : 0];
             image = QImage(QSize(236, 200) * dpr, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(dpr);
@@ -131,49 +133,135 @@ TEST(SkinTest, TextSpritesSitWhereDrawnTextWould) {
     }
 }
 
-// The 6 x 8 captions keep an even stroke at every scale: along any device row (or column)
-// lying wholly inside one row (column) of font pixels, each run of ink weighs a whole number
-// of font pixels at that scale. Repeating whole device pixels breaks this between whole
-// scales, where some strokes come out one pixel wide and others two.
-TEST(SkinTest, SmallCaptionStrokesAreEvenAtEveryScale) {
-    Skin skin(false);
-    for (const qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5}) {
-        for (const char c : std::string_view("STATUS:DEGRADPLCMN-+1")) {
-            SCOPED_TRACE(std::string(1, c) + " at " + std::to_string(dpr));
-            const QImage& glyph = skin.small_glyph(c, dpr);
-            ASSERT_EQ(glyph.size(), QSize(qCeil(6 * dpr - 0.01), qCeil(8 * dpr - 0.01)));
-            auto inside_one_font_pixel = [dpr](int device) {
-                return qFloor(device / dpr) == qFloor((device + 1) / dpr - 1e-9);
-            };
-            auto check_runs = [&](int lines, int length, auto alpha_at) {
-                for (int line = 0; line < lines; ++line) {
-                    if (!inside_one_font_pixel(line)) continue;
-                    qreal run = 0;
-                    for (int i = 0; i <= length; ++i) {
-                        const int a = i < length ? alpha_at(line, i) : 0;
-                        if (a > 0) {
-                            run += a / 255.0;
-                            continue;
-                        }
-                        if (run == 0) continue;
-                        const qreal pixels = run / dpr;
-                        EXPECT_NEAR(pixels, std::round(pixels), 0.05) << "line " << line;
-                        run = 0;
-                    }
-                }
-            };
-            check_runs(glyph.height(), glyph.width(),
-                       [&](int y, int x) { return qAlpha(glyph.pixel(x, y)); });
-            check_runs(glyph.width(), glyph.height(),
-                       [&](int x, int y) { return qAlpha(glyph.pixel(x, y)); });
+// A scale the build did not bake takes each picture from the nearest larger bake.
+TEST(SkinTest, UnbakedScalesTakeTheNearestLargerBake) {
+    const QList<qreal> baked{1, 1.25, 1.5, 2};
+    const struct {
+        qreal dpr;
+        qreal from;
+    } rows[] = {{1, 1}, {1.1, 1.25}, {1.25, 1.25}, {1.3, 1.5}, {1.75, 2}, {0.5, 1}, {3, 2}};
+    for (const auto& row : rows) EXPECT_EQ(Skin::bake_for(row.dpr, baked), row.from) << row.dpr;
+    EXPECT_EQ(Skin::bake_for(1.5, {}), 0);
+
+    // Scaled down to the size the scale needs, and close to the picture drawn afresh.
+    Skin program;
+    Skin drawn(false, render_picture);
+    const qreal dpr = 1.1;
+    const QImage& scaled = program.picture(Picture::Face, dpr);
+    const QImage fresh =
+        drawn.picture(Picture::Face, dpr).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(scaled.size(), fresh.size());
+    EXPECT_EQ(scaled.devicePixelRatio(), dpr);
+    double difference = 0;
+    for (int y = 0; y < fresh.height(); ++y) {
+        for (int x = 0; x < fresh.width(); ++x) {
+            const QRgb a = scaled.pixel(x, y);
+            const QRgb b = fresh.pixel(x, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b));
         }
+    }
+    EXPECT_LT(difference / (3.0 * fresh.width() * fresh.height()), 4);
+}
+
+// The 5x8 glyph table holds the very pixels of the font the captions were designed with, as
+// a font engine draws them from its .pcf.
+TEST(SkinTest, PixelFontTableHoldsTheFontsPixels) {
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral(CALC_SOURCE_DIR "/assets/fonts/spleen-5x8.pcf"));
+    ASSERT_GE(id, 0);
+    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+    font.setPixelSize(8);
+    font.setStyleStrategy(QFont::NoAntialias);
+    const PixelFont& table = pixel_fonts[0];
+    ASSERT_EQ(QSize(table.width, table.height), QSize(5, 8));
+    for (char c = ' '; c <= '~'; ++c) {
+        QImage drawn(table.width, table.height, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(0, QFontMetrics(font).ascent(), QString(QChar::fromLatin1(c)));
+        painter.end();
+        for (int y = 0; y < table.height; ++y) {
+            for (int x = 0; x < table.width; ++x) {
+                ASSERT_EQ(table.ink(c, x, y), qAlpha(drawn.pixel(x, y)) > 127)
+                    << "'" << c << "' at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// The small captions are crisp and even at every scale: each pixel fully inked or bare, the
+// two stems of H one width and that of T, the three bars of E one height; capitals about as
+// tall as the 5x8 font's scaled, and inside their cell.
+TEST(SkinTest, SmallCaptionsAreCrispAndEvenAtEveryScale) {
+    Skin skin;
+    std::vector<qreal> all(std::begin(scales), std::end(scales));
+    all.insert(all.end(), {1.1, 1.33, 3.5});
+    // The ink runs along one line of a glyph: (start, length).
+    using Runs = std::vector<std::pair<int, int>>;
+    auto runs = [](const QImage& glyph, int line, bool across) {
+        Runs found;
+        const int length = across ? glyph.width() : glyph.height();
+        for (int i = 0, start = -1; i <= length; ++i) {
+            const bool ink =
+                i < length && qAlpha(across ? glyph.pixel(i, line) : glyph.pixel(line, i)) != 0;
+            if (ink && start < 0) start = i;
+            if (!ink && start >= 0) {
+                found.emplace_back(start, i - start);
+                start = -1;
+            }
+        }
+        return found;
+    };
+    for (const qreal dpr : all) {
+        SCOPED_TRACE("at " + std::to_string(dpr));
+        int stem = 0;
+        for (const char c : std::string_view("HTE")) {
+            SCOPED_TRACE(std::string(1, c));
+            const Sprite& glyph = skin.small_glyph(c, dpr);
+            const QImage& image = glyph.image;
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(glyph.pen, QPointF(0, 0));
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const int alpha = qAlpha(image.pixel(x, y));
+                    ASSERT_TRUE(alpha == 0 || alpha == 255) << x << "," << y;
+                    if (alpha != 0) ink |= QRect(x, y, 1, 1);
+                }
+            }
+            ink.translate(-glyph.anchor);
+            EXPECT_GE(ink.left(), 0);
+            EXPECT_LE(ink.right() + 1, small_cell.width() * dpr);
+            EXPECT_GE(ink.top(), 0);
+            EXPECT_NEAR(ink.height(), 6 * dpr, 1.5);
+            for (int line = 0; line < image.height() && c != 'E'; ++line) {
+                const Runs across = runs(image, line, true);
+                if (c == 'H' && across.size() == 2) {
+                    EXPECT_EQ(across[0].second, across[1].second) << "row " << line;
+                    stem = across[0].second;
+                }
+                if (c == 'T' && across.size() == 1 && across[0].second < image.width() / 2) {
+                    EXPECT_EQ(across[0].second, stem) << "row " << line;
+                }
+            }
+            for (int line = 0; line < image.width() && c == 'E'; ++line) {
+                const Runs down = runs(image, line, false);
+                if (down.size() != 3) continue;
+                EXPECT_EQ(down[0].second, down[1].second) << "column " << line;
+                EXPECT_EQ(down[1].second, down[2].second) << "column " << line;
+            }
+        }
+        EXPECT_GT(stem, 0);
     }
 }
 
 // The precision panel's captions, in either display style, lie on bare glass: no key is
 // drawn under any character of them.
 TEST(SkinTest, PrecisionCaptionsLieOnBareGlass) {
-    Skin skin(false);
+    Skin skin(false, render_picture);
     const QImage& panel = skin.picture(Picture::PrecisionPanel, 1);
     for (Label frmMain::*style : {&frmMain::lblSetDec, &frmMain::lblSetFrac}) {
         FakePlatform platform;
@@ -260,7 +348,8 @@ TEST(BakedSkinTest, RefusesWhatIsNotAWholeContainer) {
 
 // The program carries a container for every scale the build draws, and the icon's.
 TEST(BakedSkinTest, ProgramCarriesTheBakedScales) {
-    for (const qreal dpr : {1.0, 1.25, 1.5, 2.0}) EXPECT_NE(BakedSkin::open(dpr), nullptr) << dpr;
+    EXPECT_EQ(Skin::baked_scales(), QList<qreal>(std::begin(scales), std::end(scales)));
+    for (const qreal dpr : scales) EXPECT_NE(BakedSkin::open(dpr), nullptr) << dpr;
     EXPECT_EQ(BakedSkin::open(1.1), nullptr);
     const auto icons = BakedSkin::open_icons();
     ASSERT_NE(icons, nullptr);

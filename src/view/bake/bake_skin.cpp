@@ -1,6 +1,8 @@
-// Draws the skin ahead, at build time, for the usual screen scales: the pictures, every
-// caption character and every help text the form can show, with the very renderers the
-// program uses, into one container per scale (see baked_skin.h).
+// Draws the skin ahead, at build time, for the screen scales given: the pictures from their
+// SVG sources, every large character and every help text the form can show, with the very
+// renderers the program uses, into one container per scale (see baked_skin.h). The small
+// captions need no baking: the program draws them from the pixel fonts' bitmaps.
+// It runs on the build machine, also for a cross build, which takes its output.
 // Usage: bake-skin OUTPUT_DIR SCALE...
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "bake/picture_renderer.h"
 #include "baked_skin.h"
 #include "face.h"
 #include "platform.h"
@@ -87,10 +90,9 @@ int main(int argc, char** argv) {
         }
         QList<QPair<QString, Sprite>> sprites;
         for (const Picture p : calc::view::all_pictures) {
-            sprites.append({Skin::picture_key(p), Skin::render_picture(p, scale)});
+            sprites.append({Skin::picture_key(p), calc::view::render_picture(p, scale)});
         }
         for (char c = 0x20; c < 0x7f; ++c) {
-            sprites.append({Skin::small_key(c), Skin::render_small_glyph(c, scale)});
             sprites.append({Skin::large_key(c), Skin::render_large_glyph(c, scale)});
         }
         for (const QString& text : help.texts) {
