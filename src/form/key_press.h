@@ -15,8 +15,12 @@ struct KeyPress {
     char key = 0;             // the printable character naming the key (letters upper-case), or 0
     int named = 0;            // a KeyCode (Enter, Escape, Backspace ...), or 0
     int modifiers = 0;        // KeyModifier bits held with it
-    std::string text;         // the characters the press types, as the keyboard layout makes them
+    std::string text{};       // the characters the press types, as the keyboard layout makes them
     bool auto_repeat = false; // sent again because the key is held down
+    bool keypad = false;      // the key is on the numeric keypad
+    // The Latin letter (upper-case) the layout's Latin group gives the physical key, or 0:
+    // what a letter shortcut is matched by while a group of another script is active.
+    char latin = 0;
 };
 
 // What the face menu's items do.

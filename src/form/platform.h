@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "number_forms.h"
+
 namespace calc {
 
 class Platform {
@@ -23,6 +25,8 @@ public:
     // Whether the window system lets the window keep itself above the others (Wayland
     // leaves that to the compositor alone).
     virtual bool can_keep_above() { return true; }
+    // How the user's region writes numbers, for what is copied and pasted.
+    virtual NumberRegion number_region() { return {}; }
 };
 
 // A platform that only records: used by the driver and the model tests.
@@ -33,11 +37,13 @@ public:
     void start_window_move() override { ++moves; }
     void do_events() override { ++yields; }
     void exit_program() override { exited = true; }
+    NumberRegion number_region() override { return region; }
 
     std::optional<std::string> clipboard;
     int moves = 0;
     int yields = 0;
     bool exited = false;
+    NumberRegion region; // as in the C locale unless a test sets it
 };
 
 } // namespace calc

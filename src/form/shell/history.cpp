@@ -40,13 +40,14 @@ void frmMain::clear_history() {
     history_pos_ = -1;
 }
 
-bool frmMain::enter_number_text(std::string_view text) {
-    const auto entry = pasted_entry(text);
+bool frmMain::enter_number_text(std::string_view text, const NumberRegion& region) {
+    const auto entry = pasted_entry(text, region);
     if (!entry) return false;
     // The length limit follows the sign as the sign key keeps it.
     txtDecimal.max_length =
         entry->starts_with('-') ? design::signed_entry_length : design::entry_length;
     txtDecimal.set_text(*entry);
+    result_shown();
     return true;
 }
 

@@ -141,7 +141,9 @@ void frmMain::copy_value() {
 
 void frmMain::paste_value() {
     if (!in_normal_use()) return;
-    if (const auto clip = platform().clipboard_text()) enter_number_text(*clip);
+    if (const auto clip = platform().clipboard_text()) {
+        enter_number_text(*clip, platform().number_region());
+    }
 }
 
 void frmMain::swap_units() {

@@ -1,6 +1,7 @@
 // The window's own behaviour: it keeps the size of the face, the exit key ends the program,
 // and the copy key puts the shown number on the clipboard.
 #include "frmMain.h"
+#include "number_forms.h"
 
 namespace calc {
 
@@ -25,9 +26,12 @@ void frmMain::lblcopy_Click() {
     Text1.set_sel_length(static_cast<int>(Text1.text().size()));
     set_focus(Text1);
     // The copy command of a focused field: an empty selection leaves the clipboard alone.
+    // The number goes out as the user's region writes it, for the program it is pasted into.
     if (focused() == &Text1 && Text1.sel_length() > 0) {
-        platform().copy_text(Text1.text().substr(static_cast<std::size_t>(Text1.sel_start()),
-                                                 static_cast<std::size_t>(Text1.sel_length())));
+        platform().copy_text(
+            regional_copy(Text1.text().substr(static_cast<std::size_t>(Text1.sel_start()),
+                                              static_cast<std::size_t>(Text1.sel_length())),
+                          platform().number_region()));
     }
     Text1.enabled = false;
     txtDecimal.enabled = true;
