@@ -15,6 +15,9 @@ void frmMain::start() {
     fill_unit_lists();
     Form_Resize();
     set_focus(txtDecimal);
+    // What the window shows at start is read by where-am-I, not announced.
+    heard_ = heard_now();
+    result_due_ = false;
 }
 
 namespace {
@@ -184,6 +187,7 @@ void frmMain::error_display() {
     do_events();
     txtDecimal.set_text("0");
     lblDigit.caption = "ERROR";
+    result_shown();
 }
 
 std::optional<std::string> frmMain::variable(std::string_view name) const {

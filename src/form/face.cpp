@@ -115,6 +115,26 @@ const Label& Face::help_line() const {
     return form_->LBLSTAT;
 }
 
+bool Face::covered(const Control& c) const {
+    if (c.container() != Container::picBack1) return false;
+    const Rect r = form_->window_rect(c);
+    for (const PictureBox* panel : {&form_->picConvert, &form_->picPrecision}) {
+        if (panel->visible &&
+            form_->window_rect(*panel).contains(r.left + r.width / 2, r.top + r.height / 2)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Face::take_announcement() {
+    return form_->take_announcement();
+}
+
+std::string Face::whereabouts() const {
+    return form_->whereabouts();
+}
+
 const FaceKey* Face::key(const Control& c) const {
     for (const FaceKey& k : keys_) {
         if (k.control == &c) return &k;

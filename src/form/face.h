@@ -68,6 +68,8 @@ public:
     // so is the picture it lies on.
     Rect window_rect(const Control& c) const;
     bool seen(const Control& c) const;
+    // Whether an open panel lies over a control of the face (the display under the set-up).
+    bool covered(const Control& c) const;
     int width() const; // twips
     int height() const;
     MousePointer mouse_pointer() const;
@@ -75,6 +77,12 @@ public:
     bool shortcut_badges_shown() const;
     const std::string& number_shown() const;
     const Label& help_line() const;
+    // What a screen reader says of the events since the last call: one message for what the
+    // commands produced ("42", "ERROR", "Radians", "UNIT OF MEASUREMENT: AREA"), or empty.
+    std::string take_announcement();
+    // Where the user is, for where-am-I: the set-up's title and row, the precision entry, or
+    // the number shown.
+    std::string whereabouts() const;
     // Every key of the key table, in its order, and the one of a control (nullptr: no key).
     std::span<const FaceKey> keys() const { return keys_; }
     const FaceKey* key(const Control& c) const;

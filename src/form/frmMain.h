@@ -301,13 +301,36 @@ public:
     void recall_older();                   // Ctrl+Up: the next older result
     void recall_newer();                   // Ctrl+Down: the next newer one
     void clear_history();
-    // One number's text made the entry as a paste makes it; false when the text is refused.
-    bool enter_number_text(std::string_view text);
+    // One number's text made the entry as a paste makes it, read as the region writes
+    // numbers; false when the text is refused.
+    bool enter_number_text(std::string_view text, const NumberRegion& region = {});
     void ctrl_pressed();
     void ctrl_released();
     void tmrBadges_Timer();
     // Ctrl has been held for half a second in normal use: the keys show their shortcuts.
     bool shortcut_badges_shown() const;
+
+    // ---- What a screen reader says (src/form/announcement.cpp) -------------------------------
+    // What a listener has been told of the face: the parts a command can change.
+    struct Heard {
+        std::string display;   // the number shown
+        bool fraction = false; // results as fractions
+        std::string angle;     // the angle mode word
+        std::int16_t places = 0, denominator = 0;
+        bool help_line = false;             // status messages on
+        bool precision_open = false;        // the precision entry is open
+        std::string setup_title, setup_row; // the set-up's title and row; empty: closed
+        std::string units;                  // the chosen units while converting, else empty
+    };
+    Heard heard_now() const;
+    // One message for what the commands since the last call produced ("42", "ERROR",
+    // "Radians", "DENSITY", ...), or empty: typed digits and unchanged state say nothing.
+    std::string take_announcement();
+    // Where the user is, for a screen reader's where-am-I: the set-up's title and row, the
+    // precision entry, or the number shown.
+    std::string whereabouts() const;
+    // The display now shows what the command produced: it is said even when unchanged.
+    void result_shown() { result_due_ = true; }
 
     // ---- Shared procedures ----------------------------------------------------------------------
     // The error display: default pointer, one yield, entry "0", then "ERROR" shown.
@@ -342,6 +365,8 @@ private:
     bool ctrl_held_ = false;       // the Ctrl key is down
     bool badges_due_ = false;      // it has been down for the half second
     std::string last_broken_rule_; // debug builds: the rule last reported broken
+    Heard heard_;                  // what the last announcement left the listener knowing
+    bool result_due_ = false;      // a command produced a result since the last announcement
 };
 
 // Every timer of the form: the one list the form's clock, the window and the rules go by.

@@ -54,6 +54,7 @@ void frmMain::do_enter() {
             do_format();
             // A computed result is kept for recall; Enter with nothing to compute only formats.
             if (op != '\0' || conv_mode) record_result();
+            result_shown();
             set_pointer(MousePointer::Default);
         }
         do_events();

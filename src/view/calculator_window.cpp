@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -114,7 +115,7 @@ void CalculatorWindow::make_accessible() {
             face_.mouse_up(key, LeftButton);
         });
     });
-    access_->follow(face_);
+    access_->follow(face_, {});
 }
 
 template <class Handler>
@@ -133,8 +134,10 @@ void CalculatorWindow::dispatch(Handler&& handler) {
 void CalculatorWindow::after_event() {
     for (std::size_t i = 0; i < timers_.size(); ++i) sync_timer(*timers_[i], *face_.timers()[i]);
     show_pointer();
-    if (access_ != nullptr) access_->follow(face_);
-    setAccessibleDescription(QString::fromStdString(face_.number_shown()));
+    // Taken after every event, so that a screen reader that comes later hears only what
+    // happens from then on.
+    const std::string announcement = face_.take_announcement();
+    if (access_ != nullptr) access_->follow(face_, announcement);
     apply_always_on_top();
     update();
 }
@@ -273,7 +276,7 @@ void CalculatorWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     // The key as the keyboard names it (Qt's code of a printable key is its upper-case
-    // character) and what it types; the form decides what it does.
+    // character), what it types and which physical key it is; the form decides what it does.
     KeyPress press;
     press.modifiers = form_shift(event->modifiers());
     if (const int code = event->key(); code > 0x20 && code < 0x7f) {
@@ -282,6 +285,9 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     press.named = named_key(event->key());
     press.text = event->text().toStdString();
     press.auto_repeat = auto_repeated(*event);
+    const PhysicalKey physical = keyboard_.key_of(*event);
+    press.keypad = physical.keypad;
+    press.latin = physical.latin;
     bool taken = false;
     dispatch([&] { taken = face_.key_press(press); });
     if (!taken) QWidget::keyPressEvent(event);
@@ -346,6 +352,17 @@ void CalculatorWindow::do_events() {
 
 void CalculatorWindow::exit_program() {
     QCoreApplication::exit(0);
+}
+
+NumberRegion CalculatorWindow::number_region() {
+    // Read once: Qt's system locale follows LC_ALL, LC_NUMERIC and LANG (on Windows the
+    // user's regional settings), which do not change under a running program.
+    static const NumberRegion region = [] {
+        const QLocale system = QLocale::system();
+        return NumberRegion{system.decimalPoint().toStdString(),
+                            system.groupSeparator().toStdString()};
+    }();
+    return region;
 }
 
 bool CalculatorWindow::can_keep_above() {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "face.h"
+#include "keyboard_layout.h"
 #include "platform.h"
 #include "skin.h"
 
@@ -50,6 +51,7 @@ private:
     void do_events() override;
     void exit_program() override;
     bool can_keep_above() override;
+    NumberRegion number_region() override;
 
     // QAccessible::ActivationObserver
     void accessibilityActiveChanged(bool active) override;
@@ -71,6 +73,8 @@ private:
 
     Skin skin_;
     Face face_;
+    // The physical keys behind the key events.
+    KeyboardLayout keyboard_;
     std::vector<std::unique_ptr<QTimer>> timers_; // the form's timers, in the order of its list
     // What screen readers see of the face; made when assistive technology is first active.
     std::unique_ptr<FaceAccessibility> access_;

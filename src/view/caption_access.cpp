@@ -43,8 +43,22 @@ public:
     void addSelection(int /*start*/, int /*end*/) override {}
     void removeSelection(int /*index*/) override {}
     void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
-    QRect characterRect(int /*offset*/) const override { return {}; }
-    int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+    // The captions are drawn in fixed cells that fill the caption's place (the help line's
+    // face in cells of its average width), so each character has its cell, on the screen.
+    QRect characterRect(int offset) const override {
+        const int count = characterCount();
+        if (offset < 0 || offset >= count) return {};
+        const QWidget* w = widget();
+        const int left = w->width() * offset / count;
+        const int right = w->width() * (offset + 1) / count;
+        return {w->mapToGlobal(QPoint(left, 0)), QSize(right - left, w->height())};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const QWidget* w = widget();
+        const QPoint at = w->mapFromGlobal(point);
+        if (!w->rect().contains(at) || characterCount() == 0) return -1;
+        return at.x() * characterCount() / w->width();
+    }
     void scrollToSubstring(int /*start*/, int /*end*/) override {}
     QString attributes(int offset, int* start, int* end) const override {
         *start = *end = offset;
@@ -74,7 +88,8 @@ CaptionSpot::CaptionSpot(QWidget* parent, const Label& caption)
 
 void CaptionSpot::follow(const Face& face) {
     setGeometry(pixel_rect(face, caption_).toRect());
-    setVisible(face.seen(caption_));
+    // A caption under an open panel is not what the user sees: the panel's own are.
+    setVisible(face.seen(caption_) && !face.covered(caption_));
     const QString now = QString::fromStdString(caption_.caption);
     if (now == text_) return;
     // The whole text is replaced: a screen reader hears the new caption, not a difference.

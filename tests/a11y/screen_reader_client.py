@@ -2,13 +2,16 @@
 
 Runs on a private session bus (screen_reader_test.sh starts it under dbus-run-session). Starts
 an X server on a display it picks itself, at-spi2-core's accessibility bus and the calculator
-with accessibility on; prints the tree once; checks roles, names, states, key bindings and the
-captions' texts; presses keys by their accessible action and reads the results back, as a
-screen reader user would. Everything it starts it ends, also when a check fails.
+with accessibility on; prints the tree once; checks roles, names, states, key bindings, the
+captions' texts and where on the screen each character lies, and the frame's description;
+presses keys by their accessible action and reads the state back. What a user hears is not
+checked here: only a screen reader can tell that, and orca_session_test.py asks the real one.
+Everything it starts it ends, also when a check fails.
 Usage: screen_reader_client.py CALCULATOR FACE_MAP
 """
 
 import os
+import random
 import select
 import shutil
 import signal
@@ -66,13 +69,14 @@ CAPTIONS = {
 }
 
 # Keys pressed in turn, and what then reads: caption -> text, "+name"/"-name" a key or
-# caption shown or hidden, "*name"/"~name" a mode key checked or not, "!name" a key disabled.
+# caption shown or hidden, "*name"/"~name" a mode key checked or not, "!name" a key disabled,
+# "=where" the frame's description (what where-am-I reads).
 STEPS = [
     ("Seven", {"Display": "7"}),
     ("Eight", {"Display": "78"}),
     ("Plus", {"Display": "0", "Status line": "STATUS: 78 (+)"}),
     ("Two", {"Display": "2"}),
-    ("Enter", {"Display": "80", "Status line": "STATUS:"}),
+    ("Enter", {"Display": "80", "Status line": "STATUS:", "=where": "80"}),
     (
         "Precision",
         {
@@ -93,12 +97,16 @@ STEPS = [
             "Unit set-up title": "UNIT OF MEASUREMENT:",
             "+Unit set-up row": True,
             "Unit set-up row": "AREA",
+            "-Display": True,
+            "-Status line": True,
+            "=where": "UNIT OF MEASUREMENT: AREA",
             "+Next": True,
             "+Previous": True,
             "!Seven": True,
         },
     ),
-    ("Next", {"Unit set-up row": "DENSITY", "Unit set-up title": "UNIT OF MEASUREMENT:"}),
+    ("Next", {"Unit set-up row": "DENSITY", "Unit set-up title": "UNIT OF MEASUREMENT:",
+              "=where": "UNIT OF MEASUREMENT: DENSITY"}),
     ("Enter", {"Unit set-up title": "CURRENT UNITS:", "Unit set-up row": "ALUMINUM"}),
     ("Enter", {"Unit set-up title": "CONVERT TO:"}),
     (
@@ -111,6 +119,7 @@ STEPS = [
             "+To unit": True,
             "To unit": "CONVERT: ALUM",
             "*Convert": True,
+            "+Display": True,
         },
     ),
 ]
@@ -163,30 +172,39 @@ def wait_for(predicate, timeout=WAIT):
 
 
 def start_x_server():
-    read_end, write_end = os.pipe()
-    start(
-        ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "640x480x24"],
-        pass_fds=(write_end,),
-        stdout=subprocess.DEVNULL,
-        stderr=subprocess.DEVNULL,
-    )
-    os.close(write_end)
-    # The number comes with its line end, maybe in two writes: the pipe stays open until the
-    # whole line is read, or Xvfb dies on writing the rest (more often on a busy machine).
-    line = b""
-    end = time.monotonic() + 30
-    while not line.endswith(b"\n"):
-        if not select.select([read_end], [], [], max(0, end - time.monotonic()))[0]:
-            raise RuntimeError("Xvfb did not start")
-        chunk = os.read(read_end, 32)
-        if not chunk:
-            break
-        line += chunk
-    os.close(read_end)
-    number = line.decode().strip()
-    if not number:
-        raise RuntimeError("Xvfb found no free display")
-    return ":" + number
+    # A display number drawn at random from a wide range, not the lowest free one: other test
+    # runs on this machine start X servers too, and two that pick the same number at the same
+    # moment lose one of them. One taken already fails at once: the next is tried.
+    for number in random.Random().sample(range(100, 30000), 20):
+        if os.path.exists(f"/tmp/.X{number}-lock"):
+            continue
+        read_end, write_end = os.pipe()
+        # -noreset: the server stays up when its last client leaves (the bus launcher), or a
+        # program connecting at that moment is refused.
+        xvfb = start(
+            ["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+             "-screen", "0", "640x480x24"],
+            pass_fds=(write_end,),
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        os.close(write_end)
+        # The number comes with its line end, maybe in two writes: the pipe stays open until
+        # the whole line is read, or Xvfb dies on writing the rest.
+        line = b""
+        end = time.monotonic() + 30
+        while not line.endswith(b"\n"):
+            if not select.select([read_end], [], [], max(0, end - time.monotonic()))[0]:
+                break
+            chunk = os.read(read_end, 32)
+            if not chunk:
+                break
+            line += chunk
+        os.close(read_end)
+        if line.strip():
+            return ":" + line.decode().strip()
+        xvfb.wait()
+    raise RuntimeError("Xvfb found no free display")
 
 
 def start_accessibility_bus(env):
@@ -280,9 +298,31 @@ def check_start(frame, objects, key_count):
     # The form keeps the keyboard; nothing a screen reader reaches takes it.
     for name, node in objects.items():
         check(not state(node, Atspi.StateType.FOCUSABLE), f"{name} takes the focus")
+    check_extents(frame, objects["Display"])
+
+
+def check_extents(frame, label):
+    """Each character of a caption has its own place on the screen, inside the frame, left to
+    right: flat review places the text by these."""
+    screen = Atspi.CoordType.SCREEN
+    window = frame.get_extents(screen)
+    text = label.get_text(0, -1)
+    lefts = []
+    for i in range(len(text)):
+        box = label.get_character_extents(i, screen)
+        check(box.width > 0 and box.height > 0, f"character {i} of {text!r} has no size")
+        check(window.x <= box.x and box.x + box.width <= window.x + window.width and
+              window.y <= box.y and box.y + box.height <= window.y + window.height,
+              f"character {i} of {text!r} lies outside the window")
+        lefts.append(box.x)
+    check(lefts == sorted(set(lefts)), f"the characters of {text!r} are not left to right")
+    whole = label.get_range_extents(0, len(text), screen)
+    check(whole.width > 0, f"{text!r} has no extent")
 
 
 def holds(objects, name, expected):
+    if name == "=where":
+        return objects["=frame"].get_description() == expected
     node = objects[name.lstrip("+-*~!")]
     if name[0] == "+":
         return state(node, Atspi.StateType.SHOWING)
@@ -297,16 +337,12 @@ def holds(objects, name, expected):
     return node.get_text(0, -1) == expected
 
 
-def play_steps(objects, events):
+def play_steps(objects):
     for key, expected in STEPS:
         check(objects[key].do_action(0), f"{key} refused its action")
         wait_for(lambda: all(holds(objects, n, v) for n, v in expected.items()))
         for name, value in expected.items():
             check(holds(objects, name, value), f"after {key}: {name} not {value!r}")
-    # A screen reader hears the result and the mode switched without asking for them.
-    wait_for(lambda: ("Display", "80") in events and ("Fraction", 1) in events)
-    check(("Display", "80") in events, "the result 80 was not announced")
-    check(("Fraction", 1) in events, "Fraction checked was not announced")
 
 
 def run(calculator, key_count):
@@ -315,19 +351,6 @@ def run(calculator, key_count):
     env.pop("WAYLAND_DISPLAY", None)
     start_accessibility_bus(env)
     Atspi.init()
-
-    # Listening before the program starts, so that it sends these events from the beginning.
-    events = []
-
-    def heard(event):
-        if event.type.startswith("object:text-changed:insert"):
-            events.append((event.source.get_name(), event.any_data))
-        else:
-            events.append((event.source.get_name(), event.detail1))
-
-    listener = Atspi.EventListener.new(heard)
-    listener.register("object:text-changed:insert")
-    listener.register("object:state-changed:checked")
 
     runtime = tempfile.mkdtemp(prefix="calc-a11y-")  # private to its owner, as Qt wants it
     folders.append(runtime)
@@ -349,20 +372,26 @@ def run(calculator, key_count):
     for node, depth in nodes:
         print(describe(node, depth))
     objects = {}
+    # The notifications that say each command's message are named by the message.
+    notifications = [n for n, _ in nodes[1:] if n.get_role_name() == "notification"]
+    check(notifications, "no notification to say the messages")
+    for node in notifications:
+        check(not state(node, Atspi.StateType.FOCUSABLE), "a notification takes the focus")
     for node, _ in nodes[1:]:
+        if node.get_role_name() == "notification":
+            continue
         check(node.get_name() not in objects, f"two objects named {node.get_name()!r}")
         objects[node.get_name()] = node
 
     check_start(frame, objects, key_count)
-    play_steps(objects, events)
+    objects["=frame"] = frame
+    play_steps(objects)
 
     check(objects["Close"].do_action(0), "Close refused its action")
     try:
         check(program.wait(WAIT) == 0, "the calculator did not end cleanly on Close")
     except subprocess.TimeoutExpired:
         check(False, "the calculator stayed open after Close")
-    listener.deregister("object:text-changed:insert")
-    listener.deregister("object:state-changed:checked")
 
 
 def main():

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "announcer.h"
 #include "calculator_window.h"
+#include "caption_access.h"
 #include "face_painter.h"
 #include "frmMain.h"
 #include "key_access.h"
@@ -172,8 +174,58 @@ TEST_F(WindowTest, KeysAreDescribedByTheirHelpText) {
         EXPECT_TRUE(access->role() == QAccessible::Button ||
                     access->role() == QAccessible::CheckBox);
     }
+    // Where-am-I reads the frame's description: the number shown.
     type("12");
-    EXPECT_EQ(window.accessibleDescription(), "12");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description), "12");
+}
+
+// Each command's message is a notification shown anew, named by it (what Orca 43 speaks);
+// where-am-I answers in the set-up; the captions it covers are hidden; each character of a
+// caption has its place on the screen, for flat review.
+TEST_F(WindowTest, ScreenReaderHearsResultsAndPlaces) {
+    auto said = [&] {
+        QStringList shown;
+        for (Announcer* a : window.findChildren<Announcer*>()) {
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(a);
+            EXPECT_EQ(access->role(), QAccessible::Notification);
+            EXPECT_FALSE(access->state().focusable);
+            if (a->isVisible()) shown << access->text(QAccessible::Name);
+        }
+        return shown;
+    };
+    auto caption = [&](const Control& c) {
+        for (CaptionSpot* spot : window.findChildren<CaptionSpot*>()) {
+            if (&spot->caption() == &c) return spot;
+        }
+        return static_cast<CaptionSpot*>(nullptr);
+    };
+    type("12+30");
+    EXPECT_EQ(said(), QStringList());
+    key(Qt::Key_Return);
+    EXPECT_EQ(said(), QStringList{"42"});
+    type("/0");
+    key(Qt::Key_Return);
+    EXPECT_EQ(said(), QStringList{"ERROR"}); // one shown: the newest
+
+    CaptionSpot* display = caption(form().lblDigit);
+    ASSERT_NE(display, nullptr);
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(display)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QRect first = text->characterRect(0);
+    const QRect last = text->characterRect(text->characterCount() - 1);
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_LT(first.left(), last.left());
+    EXPECT_TRUE(window.frameGeometry().contains(first) && window.frameGeometry().contains(last));
+    EXPECT_EQ(text->offsetAtPoint(last.center()), text->characterCount() - 1);
+    EXPECT_TRUE(text->characterRect(text->characterCount()).isEmpty());
+
+    click(form().lblConv);
+    EXPECT_EQ(said(), QStringList{"UNIT OF MEASUREMENT: AREA"});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description),
+              "UNIT OF MEASUREMENT: AREA");
+    EXPECT_FALSE(display->isVisible());
+    EXPECT_TRUE(caption(form().lblUnit)->isVisible());
 }
 
 // Held Ctrl shows each key's shortcut in a badge over its corner, drawn on the window itself.

@@ -14,6 +14,7 @@ void frmMain::lblMS_Click() {
 
 void frmMain::lblMR_Click() {
     txtDecimal.set_text(mem_value);
+    result_shown();
 }
 
 void frmMain::lblMPlus_Click() {
@@ -30,6 +31,7 @@ void frmMain::lblMPlus_Click() {
     }
     mem_value = total;
     txtDecimal.set_text(mem_value);
+    result_shown();
 }
 
 } // namespace calc

@@ -26,6 +26,7 @@ void trig_key(frmMain& f, double (*function)(double, const AngleUnit&)) {
         const double x = read_leading(f.txtDecimal.text());
         f.txtDecimal.set_text(print_default(function(x, unit)));
         f.do_format();
+        f.result_shown();
     } catch (const RuntimeFault&) {
         f.error_display();
     }

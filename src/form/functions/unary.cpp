@@ -30,6 +30,7 @@ void frmMain::lblFunction_Click(int Index) {
         // Overflow (a square, the reciprocal of a denormal) is found on the result by its printing.
         txtDecimal.set_text(print_default(r));
         do_format();
+        result_shown();
     } catch (const RuntimeFault&) {
         error_display();
     }
@@ -37,6 +38,7 @@ void frmMain::lblFunction_Click(int Index) {
 
 void frmMain::lblPi_Click() {
     txtDecimal.set_text(std::string(design::pi_text));
+    result_shown();
 }
 
 } // namespace calc
