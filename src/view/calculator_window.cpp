@@ -17,6 +17,7 @@
 
 #include "face_access.h"
 #include "face_painter.h"
+#include "window_manager.h"
 
 namespace calc::view {
 
@@ -366,8 +367,7 @@ NumberRegion CalculatorWindow::number_region() {
 }
 
 bool CalculatorWindow::can_keep_above() {
-    // A Wayland client cannot place itself above others; X11 and Windows let it ask.
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return window_manager_keeps_above();
 }
 
 } // namespace calc::view

@@ -45,6 +45,16 @@ def test():
             time.sleep(0.3)
             expect_state(on, "a held Ctrl+T")
 
+        # A window manager that keeps nothing above (i3 lists no _NET_WM_STATE_ABOVE): the
+        # switch does nothing, as it would be a promise the desktop does not keep.
+        supported = desktop.x("xprop", "-root", "_NET_SUPPORTED").stdout
+        atoms = [a.strip() for a in supported.split("=", 1)[1].split(",")]
+        kept = ",".join(a for a in atoms if a != "_NET_WM_STATE_ABOVE")
+        desktop.x("xprop", "-root", "-f", "_NET_SUPPORTED", "32a", "-set", "_NET_SUPPORTED", kept)
+        desktop.xdotool("key", "ctrl+t")
+        time.sleep(0.5)  # a switch that wrongly happens is seen by then; none must come
+        expect_state(False, "Ctrl+T without a window manager's keep-above")
+
         expect(calc.alive(), "the calculator ended")
         status = calc.quit()
         expect(status == 0, "Ctrl+Q ended the calculator with status %s" % status)
