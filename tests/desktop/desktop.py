@@ -83,6 +83,18 @@ class Desktop:
     def _start(self):
         runtime = os.path.join(self.tmp, "runtime")
         os.mkdir(runtime, 0o700)
+        # A window manager refused by a server that another one's test took or reset at that
+        # moment gets a new server; a third refusal is a fault.
+        for attempt in range(3):
+            try:
+                return self._start_servers(runtime)
+            except Failure as failure:
+                if "openbox ended at start" not in str(failure) or attempt == 2:
+                    raise
+                stop(self.wm)
+                stop(self.xvfb)
+
+    def _start_servers(self, runtime):
         number = self._start_xvfb()
         # The same plain environment for the window manager, the tools and the calculator:
         # nothing from the machine's desktop settings, and no session bus.
@@ -117,7 +129,7 @@ class Desktop:
             read_end, write_end = os.pipe()
             self.xvfb = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-displayfd", str(write_end), "-screen", "0",
-                 "1024x768x24", "-nolisten", "tcp"],
+                 "1024x768x24", "-nolisten", "tcp", "-noreset"],
                 pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(write_end)
             with os.fdopen(read_end) as pipe:
