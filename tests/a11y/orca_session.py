@@ -9,12 +9,13 @@ Everything it starts it ends, also when a check fails.
 import os
 import random
 import re
-import select
 import shutil
 import signal
 import subprocess
 import tempfile
 import time
+
+from display_line import read_display_line
 
 import gi
 
@@ -174,19 +175,7 @@ class OrcaDesktop:
 
     @staticmethod
     def _read_line(read_end):
-        # The number comes with its line end, maybe in two writes: the pipe stays open until
-        # the whole line is read, or Xvfb dies on writing the rest.
-        line = b""
-        end = time.monotonic() + START
-        while not line.endswith(b"\n"):
-            if not select.select([read_end], [], [], max(0, end - time.monotonic()))[0]:
-                break
-            chunk = os.read(read_end, 32)
-            if not chunk:
-                break
-            line += chunk
-        os.close(read_end)
-        return line.decode().strip()
+        return read_display_line(read_end, START)
 
     def _window_manager_up(self):
         done = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,

@@ -12,13 +12,14 @@ Usage: screen_reader_client.py CALCULATOR FACE_MAP
 
 import os
 import random
-import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
 import time
+
+from display_line import read_display_line
 
 import gi
 
@@ -189,20 +190,9 @@ def start_x_server():
             stderr=subprocess.DEVNULL,
         )
         os.close(write_end)
-        # The number comes with its line end, maybe in two writes: the pipe stays open until
-        # the whole line is read, or Xvfb dies on writing the rest.
-        line = b""
-        end = time.monotonic() + 30
-        while not line.endswith(b"\n"):
-            if not select.select([read_end], [], [], max(0, end - time.monotonic()))[0]:
-                break
-            chunk = os.read(read_end, 32)
-            if not chunk:
-                break
-            line += chunk
-        os.close(read_end)
-        if line.strip():
-            return ":" + line.decode().strip()
+        number = read_display_line(read_end, 30)
+        if number:
+            return ":" + number
         xvfb.wait()
     raise RuntimeError("Xvfb found no free display")
 
